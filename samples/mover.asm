@@ -1,6 +1,9 @@
 ; Mover: a block that the player steers across the attribute grid.
 ; Keys Q A O P (up down left right) and SPACE, or a Kempston joystick.
 ; Fire changes the block's colour and clicks the beeper.
+; The left edge shows what the ports read: attribute rows 0-7 are the eight
+; keyboard half-rows (0xFEFE first), five cells each, green while a key is down;
+; row 9 is the Kempston byte, red while a bit is set.
 ; Frames are paced by an IM 2 interrupt whose handler only re-enables interrupts.
 
         org     0x8000
@@ -41,8 +44,37 @@ start:  di
 frame:  halt
         call    erase
         call    input
+        call    show
         call    draw
         jr      frame
+
+; The port monitor on the left edge.
+show:   ld      hl, ATTR
+        ld      b, 0xFE         ; high byte of the first half-row port
+show_r: ld      c, 0xFE
+        in      a, (c)
+        ld      d, 0x20         ; green for a cleared (pressed) bit
+        call    bits
+        ld      de, 32 - 5
+        add     hl, de
+        rlc     b
+        ld      a, b
+        cp      0xFE
+        jr      nz, show_r
+        ld      hl, ATTR + 9 * 32
+        in      a, (0x1F)
+        cpl                     ; Kempston is active high
+        ld      d, 0x10         ; red for a set bit
+; Five cells from HL for bits 0-4 of A: colour D where the bit is 0.
+bits:   ld      e, 5
+bits_n: rrca
+        ld      (hl), 0x08
+        jr      c, bits_s
+        ld      (hl), d
+bits_s: inc     hl
+        dec     e
+        jr      nz, bits_n
+        ret
 
 ; Joystick and keys folded into one byte: bit0 right, 1 left, 2 down, 3 up, 4 fire.
 input:  in      a, (0x1F)

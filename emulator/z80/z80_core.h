@@ -1,0 +1,787 @@
+// The Z80 core's dispatch loop. Included by z80.h; instantiate Z80Run<Machine>
+// in exactly one translation unit of the program (the machine's).
+//
+// Hot registers: A in bits 24..31 of a word, F as PackedFlags in bits 0..7,
+// BC/DE/HL in bits 16..31, SP plain, PC a plain offset into memory that is
+// reduced lazily (fetches may run up to 0x10000 + n, which the GuardMirror
+// answers; every loaded or stored PC is 16-bit). Each switch below is one of
+// the five 256-entry handler tables.
+#ifndef TAMBERLIN_Z80_CORE_H
+#define TAMBERLIN_Z80_CORE_H
+
+#include "z80_flags.h"
+
+namespace z80core {
+
+// The eight CB rotates and shifts: 0 RLC, 1 RRC, 2 RL, 3 RR, 4 SLA, 5 SRA,
+// 6 SLL, 7 SRL. F becomes the SzpTable entry with C the bit shifted out.
+template <int K>
+inline uint32_t Rotate(uint32_t v, uint32_t& F, const uint8_t* szp) {
+  uint32_t r, c;
+  switch (K) {
+    case 0: c = v >> 7; r = ((v << 1) | c) & 0xFF; break;
+    case 1: c = v & 1; r = (v >> 1) | (c << 7); break;
+    case 2: c = v >> 7; r = ((v << 1) | ((F >> 1) & 1)) & 0xFF; break;
+    case 3: c = v & 1; r = (v >> 1) | ((F & 0x02) << 6); break;
+    case 4: c = v >> 7; r = (v << 1) & 0xFF; break;
+    case 5: c = v & 1; r = (v >> 1) | (v & 0x80); break;
+    case 6: c = v >> 7; r = ((v << 1) | 1) & 0xFF; break;
+    default: c = v & 1; r = v >> 1; break;
+  }
+  F = szp[r] | (c << 1);
+  return r;
+}
+
+}  // namespace z80core
+
+// ---- memory ----
+#define Z_RD(a) (mem[(a)])
+#define Z_WR(a, val)                                   \
+  do {                                                 \
+    const uint32_t wa_ = (a);                          \
+    if (wa_ >= 0x4000) mem[wa_] = (uint8_t)(val);      \
+  } while (0)
+#define Z_FETCH() (mem[PC++])
+#define Z_FETCH16(dst)                       \
+  do {                                       \
+    dst = mem[PC] | (mem[PC + 1] << 8);      \
+    PC += 2;                                 \
+  } while (0)
+#define Z_RD16(dst, a)                                     \
+  do {                                                     \
+    const uint32_t ra_ = (a);                              \
+    dst = mem[ra_] | (mem[(ra_ + 1) & 0xFFFF] << 8);       \
+  } while (0)
+#define Z_WR16(a, val)                          \
+  do {                                          \
+    const uint32_t wa2_ = (a);                  \
+    const uint32_t wv_ = (val);                 \
+    Z_WR(wa2_, wv_ & 0xFF);                     \
+    Z_WR((wa2_ + 1) & 0xFFFF, wv_ >> 8);        \
+  } while (0)
+#define Z_PUSH(val)                   \
+  do {                                \
+    const uint32_t pv_ = (val);       \
+    SP = (SP - 1) & 0xFFFF;           \
+    Z_WR(SP, pv_ >> 8);               \
+    SP = (SP - 1) & 0xFFFF;           \
+    Z_WR(SP, pv_ & 0xFF);             \
+  } while (0)
+#define Z_POP(dst)                    \
+  do {                                \
+    dst = mem[SP];                    \
+    SP = (SP + 1) & 0xFFFF;           \
+    dst |= mem[SP] << 8;              \
+    SP = (SP + 1) & 0xFFFF;           \
+  } while (0)
+#define Z_CHARGE(n) \
+  do {              \
+    T -= (n);       \
+    goto test_fetch; \
+  } while (0)
+
+// ---- registers ----
+#define Z_B (BC >> 24)
+#define Z_C ((BC >> 16) & 0xFF)
+#define Z_D (DE >> 24)
+#define Z_E ((DE >> 16) & 0xFF)
+#define Z_H (HL >> 24)
+#define Z_L ((HL >> 16) & 0xFF)
+#define Z_A (A >> 24)
+#define Z_XH (*IR >> 24)
+#define Z_XL ((*IR >> 16) & 0xFF)
+#define Z_SET_B(v) BC = (BC & 0x00FF0000) | ((uint32_t)(v) << 24)
+#define Z_SET_C(v) BC = (BC & 0xFF000000) | ((uint32_t)(v) << 16)
+#define Z_SET_D(v) DE = (DE & 0x00FF0000) | ((uint32_t)(v) << 24)
+#define Z_SET_E(v) DE = (DE & 0xFF000000) | ((uint32_t)(v) << 16)
+#define Z_SET_H(v) HL = (HL & 0x00FF0000) | ((uint32_t)(v) << 24)
+#define Z_SET_L(v) HL = (HL & 0xFF000000) | ((uint32_t)(v) << 16)
+#define Z_SET_A(v) A = (uint32_t)(v) << 24
+#define Z_SET_XH(v) *IR = (*IR & 0x00FF0000) | ((uint32_t)(v) << 24)
+#define Z_SET_XL(v) *IR = (*IR & 0xFF000000) | ((uint32_t)(v) << 16)
+// (IX+d) / (IY+d): the displacement follows at PC.
+#define Z_IDX() ((((*IR) >> 16) + (uint32_t)(int32_t)(int8_t)mem[PC++]) & 0xFFFF)
+
+// ---- flag groups ----
+#define Z_ADD(x) do { v = (x); t = Z_A; r = t + v; F = z80flags::Add8(t, v, r); Z_SET_A(r & 0xFF); } while (0)
+#define Z_ADC(x) do { v = (x); t = Z_A; r = t + v + ((F >> 1) & 1); F = z80flags::Add8(t, v, r); Z_SET_A(r & 0xFF); } while (0)
+#define Z_SUB(x) do { v = (x); t = Z_A; r = t - v; F = z80flags::Sub8(t, v, r); Z_SET_A(r & 0xFF); } while (0)
+#define Z_SBC(x) do { v = (x); t = Z_A; r = t - v - ((F >> 1) & 1); F = z80flags::Sub8(t, v, r); Z_SET_A(r & 0xFF); } while (0)
+#define Z_AND(x) do { r = Z_A & (x); Z_SET_A(r); F = szp[r] | PackedFlags::H; } while (0)
+#define Z_XOR(x) do { r = Z_A ^ (x); Z_SET_A(r); F = szp[r]; } while (0)
+#define Z_OR(x) do { r = Z_A | (x); Z_SET_A(r); F = szp[r]; } while (0)
+#define Z_CP(x) do { v = (x); t = Z_A; r = t - v; F = z80flags::Sub8(t, v, r); } while (0)
+// r = operand + 1 / - 1; C kept.
+#define Z_INC(x) do { v = (x); r = (v + 1) & 0xFF; \
+    F = (F & PackedFlags::C) | (szp[r] & 0x0C) | (((r & 0x0F) == 0) << 4) | (r == 0x80); } while (0)
+#define Z_DEC(x) do { v = (x); r = (v - 1) & 0xFF; \
+    F = (F & PackedFlags::C) | PackedFlags::N | (szp[r] & 0x0C) | (((v & 0x0F) == 0) << 4) | (r == 0x7F); } while (0)
+// ADD HL/IX/IY,rr on 16-bit values: H, N and C only.
+#define Z_ADD16(dst, a16, x16) do { t = (a16); v = (x16); r = t + v; \
+    F = (F & 0xCD) | (((t ^ v ^ r) >> 8) & 0x10) | ((r >> 15) & 0x02); dst = r << 16; } while (0)
+
+// Conditions by opcode bits 3..5: NZ Z NC C PO PE P M.
+#define Z_COND(op) (((F >> kCondBit[((op) >> 3) & 7]) & 1) == (((op) >> 3) & 1))
+
+// ---- unprefixed row helpers ----
+#define Z_ALU_ROW(base, OP)                               \
+  case (base) + 0: OP(Z_B); Z_CHARGE(4);                  \
+  case (base) + 1: OP(Z_C); Z_CHARGE(4);                  \
+  case (base) + 2: OP(Z_D); Z_CHARGE(4);                  \
+  case (base) + 3: OP(Z_E); Z_CHARGE(4);                  \
+  case (base) + 4: OP(Z_H); Z_CHARGE(4);                  \
+  case (base) + 5: OP(Z_L); Z_CHARGE(4);                  \
+  case (base) + 6: OP(Z_RD(HL >> 16)); Z_CHARGE(7);       \
+  case (base) + 7: OP(Z_A); Z_CHARGE(4);
+#define Z_ALU_ROW_X(base, OP)                                     \
+  case (base) + 4: OP(Z_XH); Z_CHARGE(9);                         \
+  case (base) + 5: OP(Z_XL); Z_CHARGE(9);                         \
+  case (base) + 6: addr = Z_IDX(); OP(Z_RD(addr)); Z_CHARGE(19);
+
+// LD r,r' rows (dst fixed), the equal pair going to the shared no-op.
+#define Z_LD_CASE(op, DST, SRC) case (op): Z_SET_##DST(Z_##SRC); Z_CHARGE(4);
+
+// ---- CB rows ----
+#define Z_CB_ROT_ROW(K)                                                                      \
+  case (K) * 8 + 0: r = z80core::Rotate<K>(Z_B, F, szp); Z_SET_B(r); Z_CHARGE(8);            \
+  case (K) * 8 + 1: r = z80core::Rotate<K>(Z_C, F, szp); Z_SET_C(r); Z_CHARGE(8);            \
+  case (K) * 8 + 2: r = z80core::Rotate<K>(Z_D, F, szp); Z_SET_D(r); Z_CHARGE(8);            \
+  case (K) * 8 + 3: r = z80core::Rotate<K>(Z_E, F, szp); Z_SET_E(r); Z_CHARGE(8);            \
+  case (K) * 8 + 4: r = z80core::Rotate<K>(Z_H, F, szp); Z_SET_H(r); Z_CHARGE(8);            \
+  case (K) * 8 + 5: r = z80core::Rotate<K>(Z_L, F, szp); Z_SET_L(r); Z_CHARGE(8);            \
+  case (K) * 8 + 6: addr = HL >> 16; r = z80core::Rotate<K>(Z_RD(addr), F, szp);             \
+    Z_WR(addr, r); Z_CHARGE(15);                                                             \
+  case (K) * 8 + 7: r = z80core::Rotate<K>(Z_A, F, szp); Z_SET_A(r); Z_CHARGE(8);
+#define Z_BITF(x, b) F = szp[(x) & (1u << (b))] | PackedFlags::H | (F & PackedFlags::C)
+#define Z_CB_BIT_ROW(b)                                                \
+  case 0x40 + (b) * 8 + 0: Z_BITF(Z_B, b); Z_CHARGE(8);                \
+  case 0x40 + (b) * 8 + 1: Z_BITF(Z_C, b); Z_CHARGE(8);                \
+  case 0x40 + (b) * 8 + 2: Z_BITF(Z_D, b); Z_CHARGE(8);                \
+  case 0x40 + (b) * 8 + 3: Z_BITF(Z_E, b); Z_CHARGE(8);                \
+  case 0x40 + (b) * 8 + 4: Z_BITF(Z_H, b); Z_CHARGE(8);                \
+  case 0x40 + (b) * 8 + 5: Z_BITF(Z_L, b); Z_CHARGE(8);                \
+  case 0x40 + (b) * 8 + 6: Z_BITF(Z_RD(HL >> 16), b); Z_CHARGE(12);    \
+  case 0x40 + (b) * 8 + 7: Z_BITF(Z_A, b); Z_CHARGE(8);
+// RES (base 0x80) and SET (base 0xC0) on registers: the bit is in the
+// register's position inside its word.
+#define Z_CB_RES_ROW(b)                                                                   \
+  case 0x80 + (b) * 8 + 0: BC &= ~(1u << (24 + (b))); Z_CHARGE(8);                        \
+  case 0x80 + (b) * 8 + 1: BC &= ~(1u << (16 + (b))); Z_CHARGE(8);                        \
+  case 0x80 + (b) * 8 + 2: DE &= ~(1u << (24 + (b))); Z_CHARGE(8);                        \
+  case 0x80 + (b) * 8 + 3: DE &= ~(1u << (16 + (b))); Z_CHARGE(8);                        \
+  case 0x80 + (b) * 8 + 4: HL &= ~(1u << (24 + (b))); Z_CHARGE(8);                        \
+  case 0x80 + (b) * 8 + 5: HL &= ~(1u << (16 + (b))); Z_CHARGE(8);                        \
+  case 0x80 + (b) * 8 + 6: addr = HL >> 16; Z_WR(addr, Z_RD(addr) & ~(1u << (b))); Z_CHARGE(15); \
+  case 0x80 + (b) * 8 + 7: A &= ~(1u << (24 + (b))); Z_CHARGE(8);
+#define Z_CB_SET_ROW(b)                                                                   \
+  case 0xC0 + (b) * 8 + 0: BC |= 1u << (24 + (b)); Z_CHARGE(8);                           \
+  case 0xC0 + (b) * 8 + 1: BC |= 1u << (16 + (b)); Z_CHARGE(8);                           \
+  case 0xC0 + (b) * 8 + 2: DE |= 1u << (24 + (b)); Z_CHARGE(8);                           \
+  case 0xC0 + (b) * 8 + 3: DE |= 1u << (16 + (b)); Z_CHARGE(8);                           \
+  case 0xC0 + (b) * 8 + 4: HL |= 1u << (24 + (b)); Z_CHARGE(8);                           \
+  case 0xC0 + (b) * 8 + 5: HL |= 1u << (16 + (b)); Z_CHARGE(8);                           \
+  case 0xC0 + (b) * 8 + 6: addr = HL >> 16; Z_WR(addr, Z_RD(addr) | (1u << (b))); Z_CHARGE(15); \
+  case 0xC0 + (b) * 8 + 7: A |= 1u << (24 + (b)); Z_CHARGE(8);
+
+// ---- DDCB rows: operand v read from addr before dispatch ----
+#define Z_XCB_ROT_ROW(K) \
+  case (K) * 8 + 0: case (K) * 8 + 1: case (K) * 8 + 2: case (K) * 8 + 3: \
+  case (K) * 8 + 4: case (K) * 8 + 5: case (K) * 8 + 6: case (K) * 8 + 7: \
+    r = z80core::Rotate<K>(v, F, szp); goto xcb_store;
+#define Z_XCB_BIT_ROW(b) \
+  case 0x40 + (b) * 8 + 0: case 0x40 + (b) * 8 + 1: case 0x40 + (b) * 8 + 2: case 0x40 + (b) * 8 + 3: \
+  case 0x40 + (b) * 8 + 4: case 0x40 + (b) * 8 + 5: case 0x40 + (b) * 8 + 6: case 0x40 + (b) * 8 + 7: \
+    Z_BITF(v, b); Z_CHARGE(20);
+#define Z_XCB_RES_ROW(b) \
+  case 0x80 + (b) * 8 + 0: case 0x80 + (b) * 8 + 1: case 0x80 + (b) * 8 + 2: case 0x80 + (b) * 8 + 3: \
+  case 0x80 + (b) * 8 + 4: case 0x80 + (b) * 8 + 5: case 0x80 + (b) * 8 + 6: case 0x80 + (b) * 8 + 7: \
+    r = v & ~(1u << (b)); goto xcb_store;
+#define Z_XCB_SET_ROW(b) \
+  case 0xC0 + (b) * 8 + 0: case 0xC0 + (b) * 8 + 1: case 0xC0 + (b) * 8 + 2: case 0xC0 + (b) * 8 + 3: \
+  case 0xC0 + (b) * 8 + 4: case 0xC0 + (b) * 8 + 5: case 0xC0 + (b) * 8 + 6: case 0xC0 + (b) * 8 + 7: \
+    r = v | (1u << (b)); goto xcb_store;
+
+template <class Machine>
+Z80_IWRAM_CODE("z80core") void Z80Run() {
+  // Bit of F tested by each condition (NZ/Z, NC/C, PO/PE, P/M).
+  static constexpr uint8_t kCondBit[8] = {2, 2, 1, 1, 0, 0, 3, 3};
+
+  Z80StateRecord& s = Machine::State();
+  uint8_t* const mem = Machine::Memory();
+  const uint8_t* const szp = SzpTable;
+
+  uint32_t A, F, BC, DE, HL, SP, PC;
+  int32_t T;
+  uint32_t op, v, t, r, addr;
+  uint32_t* IR = &s.IX;  // IndexRegisterPointer
+
+resume:
+  // Reload the hot block. Masking keeps a damaged saved state from breaking
+  // the representation invariants the handlers rely on.
+  A = s.A & 0xFF000000;
+  F = s.F & 0xFF;
+  BC = s.BC & 0xFFFF0000;
+  DE = s.DE & 0xFFFF0000;
+  HL = s.HL & 0xFFFF0000;
+  SP = s.SP & 0xFFFF;
+  PC = s.PC & 0xFFFF;
+  T = s.tStateCounter;
+
+test_fetch:
+  if (T <= 0) {
+    if (Machine::LineEnd(T)) {
+      s.szpTable = (uint32_t)(uintptr_t)szp;
+      s.tStateCounter = T;
+      s.memoryBase = (uint32_t)(uintptr_t)mem;
+      s.A = A;
+      s.F = F;
+      s.BC = BC;
+      s.DE = DE;
+      s.HL = HL;
+      s.SP = SP;
+      s.PC = PC & 0xFFFF;
+      s.resume = 0;
+      if (!Machine::FrameEnd()) return;
+      goto resume;
+    }
+    PC &= 0xFFFF;  // a line is far shorter than the GuardMirror
+  }
+  op = Z_FETCH();
+  switch (op) {
+    case 0x00: case 0x40: case 0x49: case 0x52: case 0x5B: case 0x64: case 0x6D: case 0x7F:
+      Z_CHARGE(4);  // NOP and LD r,r
+    case 0x01: Z_FETCH16(t); BC = t << 16; Z_CHARGE(10);
+    case 0x11: Z_FETCH16(t); DE = t << 16; Z_CHARGE(10);
+    case 0x21: Z_FETCH16(t); HL = t << 16; Z_CHARGE(10);
+    case 0x31: Z_FETCH16(SP); Z_CHARGE(10);
+    case 0x02: Z_WR(BC >> 16, Z_A); Z_CHARGE(7);
+    case 0x12: Z_WR(DE >> 16, Z_A); Z_CHARGE(7);
+    case 0x0A: Z_SET_A(Z_RD(BC >> 16)); Z_CHARGE(7);
+    case 0x1A: Z_SET_A(Z_RD(DE >> 16)); Z_CHARGE(7);
+    case 0x03: BC += 0x10000; Z_CHARGE(6);
+    case 0x13: DE += 0x10000; Z_CHARGE(6);
+    case 0x23: HL += 0x10000; Z_CHARGE(6);
+    case 0x33: SP = (SP + 1) & 0xFFFF; Z_CHARGE(6);
+    case 0x0B: BC -= 0x10000; Z_CHARGE(6);
+    case 0x1B: DE -= 0x10000; Z_CHARGE(6);
+    case 0x2B: HL -= 0x10000; Z_CHARGE(6);
+    case 0x3B: SP = (SP - 1) & 0xFFFF; Z_CHARGE(6);
+    case 0x04: Z_INC(Z_B); Z_SET_B(r); Z_CHARGE(4);
+    case 0x0C: Z_INC(Z_C); Z_SET_C(r); Z_CHARGE(4);
+    case 0x14: Z_INC(Z_D); Z_SET_D(r); Z_CHARGE(4);
+    case 0x1C: Z_INC(Z_E); Z_SET_E(r); Z_CHARGE(4);
+    case 0x24: Z_INC(Z_H); Z_SET_H(r); Z_CHARGE(4);
+    case 0x2C: Z_INC(Z_L); Z_SET_L(r); Z_CHARGE(4);
+    case 0x34: addr = HL >> 16; Z_INC(Z_RD(addr)); Z_WR(addr, r); Z_CHARGE(11);
+    case 0x3C: Z_INC(Z_A); Z_SET_A(r); Z_CHARGE(4);
+    case 0x05: Z_DEC(Z_B); Z_SET_B(r); Z_CHARGE(4);
+    case 0x0D: Z_DEC(Z_C); Z_SET_C(r); Z_CHARGE(4);
+    case 0x15: Z_DEC(Z_D); Z_SET_D(r); Z_CHARGE(4);
+    case 0x1D: Z_DEC(Z_E); Z_SET_E(r); Z_CHARGE(4);
+    case 0x25: Z_DEC(Z_H); Z_SET_H(r); Z_CHARGE(4);
+    case 0x2D: Z_DEC(Z_L); Z_SET_L(r); Z_CHARGE(4);
+    case 0x35: addr = HL >> 16; Z_DEC(Z_RD(addr)); Z_WR(addr, r); Z_CHARGE(11);
+    case 0x3D: Z_DEC(Z_A); Z_SET_A(r); Z_CHARGE(4);
+    case 0x06: Z_SET_B(Z_FETCH()); Z_CHARGE(7);
+    case 0x0E: Z_SET_C(Z_FETCH()); Z_CHARGE(7);
+    case 0x16: Z_SET_D(Z_FETCH()); Z_CHARGE(7);
+    case 0x1E: Z_SET_E(Z_FETCH()); Z_CHARGE(7);
+    case 0x26: Z_SET_H(Z_FETCH()); Z_CHARGE(7);
+    case 0x2E: Z_SET_L(Z_FETCH()); Z_CHARGE(7);
+    case 0x36: v = Z_FETCH(); Z_WR(HL >> 16, v); Z_CHARGE(10);
+    case 0x3E: Z_SET_A(Z_FETCH()); Z_CHARGE(7);
+    case 0x07: t = Z_A >> 7; A = (A << 1) | (t << 24); F = (F & 0xCD) | (t << 1); Z_CHARGE(4);
+    case 0x0F: t = (A >> 24) & 1; A = ((A >> 1) & 0xFF000000) | (t << 31); F = (F & 0xCD) | (t << 1); Z_CHARGE(4);
+    case 0x17: t = Z_A >> 7; A = (A << 1) | ((F & 0x02) << 23); F = (F & 0xCD) | (t << 1); Z_CHARGE(4);
+    case 0x1F: t = (A >> 24) & 1; A = ((A >> 1) & 0x7F000000) | ((F & 0x02) << 30); F = (F & 0xCD) | (t << 1); Z_CHARGE(4);
+    case 0x08:
+      t = s.AF_;
+      s.AF_ = A | Z80Tables.PackedToFlagsTable[F];
+      A = t & 0xFF000000;
+      F = Z80Tables.FlagsToPackedTable[t & 0xFF];
+      Z_CHARGE(4);
+    case 0x09: Z_ADD16(HL, HL >> 16, BC >> 16); Z_CHARGE(11);
+    case 0x19: Z_ADD16(HL, HL >> 16, DE >> 16); Z_CHARGE(11);
+    case 0x29: Z_ADD16(HL, HL >> 16, HL >> 16); Z_CHARGE(11);
+    case 0x39: Z_ADD16(HL, HL >> 16, SP); Z_CHARGE(11);
+    case 0x10:  // DJNZ
+      BC -= 0x01000000;
+      if (BC >> 24) {
+        PC = (PC + 1 + (int8_t)mem[PC]) & 0xFFFF;
+        Z_CHARGE(13);
+      }
+      PC += 1;
+      Z_CHARGE(8);
+    case 0x18: PC = (PC + 1 + (int8_t)mem[PC]) & 0xFFFF; Z_CHARGE(12);
+    case 0x20: case 0x28: case 0x30: case 0x38:
+      if (((F >> kCondBit[(op >> 3) & 3]) & 1) == ((op >> 3) & 1)) {
+        PC = (PC + 1 + (int8_t)mem[PC]) & 0xFFFF;
+        Z_CHARGE(12);
+      }
+      PC += 1;
+      Z_CHARGE(7);
+    case 0x22: Z_FETCH16(addr); Z_WR16(addr, HL >> 16); Z_CHARGE(16);
+    case 0x2A: Z_FETCH16(addr); Z_RD16(t, addr); HL = t << 16; Z_CHARGE(16);
+    case 0x32: Z_FETCH16(addr); Z_WR(addr, Z_A); Z_CHARGE(13);
+    case 0x3A: Z_FETCH16(addr); Z_SET_A(Z_RD(addr)); Z_CHARGE(13);
+    case 0x27:
+      t = Z80Tables.DaaTable[(Z_A << 3) | ((F & 0x02) << 1) | ((F & 0x20) >> 4) | ((F & 0x10) >> 4)];
+      Z_SET_A(t & 0xFF);
+      F = t >> 24;
+      Z_CHARGE(4);
+    case 0x2F: A = ~A & 0xFF000000; F |= PackedFlags::H | PackedFlags::N; Z_CHARGE(4);
+    case 0x37: F = (F & 0xCD) | PackedFlags::C; Z_CHARGE(4);
+    case 0x3F: F = (F & 0xCD) | ((F & 0x02) << 3) | ((F & 0x02) ^ 0x02); Z_CHARGE(4);
+
+    Z_LD_CASE(0x41, B, C) Z_LD_CASE(0x42, B, D) Z_LD_CASE(0x43, B, E)
+    Z_LD_CASE(0x44, B, H) Z_LD_CASE(0x45, B, L) Z_LD_CASE(0x47, B, A)
+    Z_LD_CASE(0x48, C, B) Z_LD_CASE(0x4A, C, D) Z_LD_CASE(0x4B, C, E)
+    Z_LD_CASE(0x4C, C, H) Z_LD_CASE(0x4D, C, L) Z_LD_CASE(0x4F, C, A)
+    Z_LD_CASE(0x50, D, B) Z_LD_CASE(0x51, D, C) Z_LD_CASE(0x53, D, E)
+    Z_LD_CASE(0x54, D, H) Z_LD_CASE(0x55, D, L) Z_LD_CASE(0x57, D, A)
+    Z_LD_CASE(0x58, E, B) Z_LD_CASE(0x59, E, C) Z_LD_CASE(0x5A, E, D)
+    Z_LD_CASE(0x5C, E, H) Z_LD_CASE(0x5D, E, L) Z_LD_CASE(0x5F, E, A)
+    Z_LD_CASE(0x60, H, B) Z_LD_CASE(0x61, H, C) Z_LD_CASE(0x62, H, D)
+    Z_LD_CASE(0x63, H, E) Z_LD_CASE(0x65, H, L) Z_LD_CASE(0x67, H, A)
+    Z_LD_CASE(0x68, L, B) Z_LD_CASE(0x69, L, C) Z_LD_CASE(0x6A, L, D)
+    Z_LD_CASE(0x6B, L, E) Z_LD_CASE(0x6C, L, H) Z_LD_CASE(0x6F, L, A)
+    Z_LD_CASE(0x78, A, B) Z_LD_CASE(0x79, A, C) Z_LD_CASE(0x7A, A, D)
+    Z_LD_CASE(0x7B, A, E) Z_LD_CASE(0x7C, A, H) Z_LD_CASE(0x7D, A, L)
+    case 0x46: Z_SET_B(Z_RD(HL >> 16)); Z_CHARGE(7);
+    case 0x4E: Z_SET_C(Z_RD(HL >> 16)); Z_CHARGE(7);
+    case 0x56: Z_SET_D(Z_RD(HL >> 16)); Z_CHARGE(7);
+    case 0x5E: Z_SET_E(Z_RD(HL >> 16)); Z_CHARGE(7);
+    case 0x66: Z_SET_H(Z_RD(HL >> 16)); Z_CHARGE(7);
+    case 0x6E: Z_SET_L(Z_RD(HL >> 16)); Z_CHARGE(7);
+    case 0x7E: Z_SET_A(Z_RD(HL >> 16)); Z_CHARGE(7);
+    case 0x70: Z_WR(HL >> 16, Z_B); Z_CHARGE(7);
+    case 0x71: Z_WR(HL >> 16, Z_C); Z_CHARGE(7);
+    case 0x72: Z_WR(HL >> 16, Z_D); Z_CHARGE(7);
+    case 0x73: Z_WR(HL >> 16, Z_E); Z_CHARGE(7);
+    case 0x74: Z_WR(HL >> 16, Z_H); Z_CHARGE(7);
+    case 0x75: Z_WR(HL >> 16, Z_L); Z_CHARGE(7);
+    case 0x77: Z_WR(HL >> 16, Z_A); Z_CHARGE(7);
+    case 0x76:  // HALT ends the frame: no cost of its own
+      Machine::Halt();
+      T = 0;
+      goto test_fetch;
+
+    Z_ALU_ROW(0x80, Z_ADD)
+    Z_ALU_ROW(0x88, Z_ADC)
+    Z_ALU_ROW(0x90, Z_SUB)
+    Z_ALU_ROW(0x98, Z_SBC)
+    Z_ALU_ROW(0xA0, Z_AND)
+    Z_ALU_ROW(0xA8, Z_XOR)
+    Z_ALU_ROW(0xB0, Z_OR)
+    Z_ALU_ROW(0xB8, Z_CP)
+    case 0xC6: Z_ADD(Z_FETCH()); Z_CHARGE(7);
+    case 0xCE: Z_ADC(Z_FETCH()); Z_CHARGE(7);
+    case 0xD6: Z_SUB(Z_FETCH()); Z_CHARGE(7);
+    case 0xDE: Z_SBC(Z_FETCH()); Z_CHARGE(7);
+    case 0xE6: Z_AND(Z_FETCH()); Z_CHARGE(7);
+    case 0xEE: Z_XOR(Z_FETCH()); Z_CHARGE(7);
+    case 0xF6: Z_OR(Z_FETCH()); Z_CHARGE(7);
+    case 0xFE: Z_CP(Z_FETCH()); Z_CHARGE(7);
+
+    case 0xC0: case 0xC8: case 0xD0: case 0xD8: case 0xE0: case 0xE8: case 0xF0: case 0xF8:
+      if (Z_COND(op)) {
+        Z_POP(PC);
+        Z_CHARGE(11);
+      }
+      Z_CHARGE(5);
+    case 0xC9: Z_POP(PC); Z_CHARGE(10);
+    case 0xC1: Z_POP(t); BC = t << 16; Z_CHARGE(10);
+    case 0xD1: Z_POP(t); DE = t << 16; Z_CHARGE(10);
+    case 0xE1: Z_POP(t); HL = t << 16; Z_CHARGE(10);
+    case 0xF1:
+      F = Z80Tables.FlagsToPackedTable[mem[SP]];
+      SP = (SP + 1) & 0xFFFF;
+      Z_SET_A(mem[SP]);
+      SP = (SP + 1) & 0xFFFF;
+      Z_CHARGE(10);
+    case 0xC5: Z_PUSH(BC >> 16); Z_CHARGE(11);
+    case 0xD5: Z_PUSH(DE >> 16); Z_CHARGE(11);
+    case 0xE5: Z_PUSH(HL >> 16); Z_CHARGE(11);
+    case 0xF5: Z_PUSH((A >> 16) | Z80Tables.PackedToFlagsTable[F]); Z_CHARGE(11);
+    case 0xC2: case 0xCA: case 0xD2: case 0xDA: case 0xE2: case 0xEA: case 0xF2: case 0xFA:
+      if (Z_COND(op)) {
+        Z_FETCH16(t);
+        PC = t;
+        Z_CHARGE(10);
+      }
+      PC += 2;
+      Z_CHARGE(10);
+    case 0xC3: Z_FETCH16(t); PC = t; Z_CHARGE(10);
+    case 0xC4: case 0xCC: case 0xD4: case 0xDC: case 0xE4: case 0xEC: case 0xF4: case 0xFC:
+      if (Z_COND(op)) {
+        Z_FETCH16(t);
+        Z_PUSH(PC & 0xFFFF);
+        PC = t;
+        Z_CHARGE(17);
+      }
+      PC += 2;
+      Z_CHARGE(10);
+    case 0xCD: Z_FETCH16(t); Z_PUSH(PC & 0xFFFF); PC = t; Z_CHARGE(17);
+    case 0xC7: case 0xCF: case 0xD7: case 0xDF: case 0xE7: case 0xEF: case 0xF7: case 0xFF:
+      Z_PUSH(PC & 0xFFFF);
+      PC = op & 0x38;
+      Z_CHARGE(11);
+    case 0xD3:
+      if (Z_FETCH() == 0xFE) Machine::SpeakerLevel() = (A & 0x10000000) ? 0x80 : 0x00;
+      Z_CHARGE(11);
+    case 0xDB: v = Z_FETCH(); Z_SET_A(Machine::PortRead((A >> 16) | v)); Z_CHARGE(11);
+    case 0xD9:
+      t = s.BC_; s.BC_ = BC; BC = t & 0xFFFF0000;
+      t = s.DE_; s.DE_ = DE; DE = t & 0xFFFF0000;
+      t = s.HL_; s.HL_ = HL; HL = t & 0xFFFF0000;
+      Z_CHARGE(4);
+    case 0xE3: Z_RD16(t, SP); Z_WR16(SP, HL >> 16); HL = t << 16; Z_CHARGE(19);
+    case 0xE9: PC = HL >> 16; Z_CHARGE(4);
+    case 0xEB: t = DE; DE = HL; HL = t; Z_CHARGE(4);
+    case 0xF3: s.IFF1 = kIffDisabled; s.IFF2 = kIffDisabled; Z_CHARGE(4);
+    case 0xFB: s.IFF1 = kIffEnabled; s.IFF2 = kIffEnabled; Z_CHARGE(4);
+    case 0xF9: SP = HL >> 16; Z_CHARGE(6);
+    case 0xCB: goto prefix_cb;
+    case 0xED: goto prefix_ed;
+    case 0xDD: IR = &s.IX; goto prefix_index;
+    case 0xFD: IR = &s.IY; goto prefix_index;
+  }
+
+prefix_cb:
+  op = Z_FETCH();
+  switch (op) {
+    Z_CB_ROT_ROW(0) Z_CB_ROT_ROW(1) Z_CB_ROT_ROW(2) Z_CB_ROT_ROW(3)
+    Z_CB_ROT_ROW(4) Z_CB_ROT_ROW(5) Z_CB_ROT_ROW(6) Z_CB_ROT_ROW(7)
+    Z_CB_BIT_ROW(0) Z_CB_BIT_ROW(1) Z_CB_BIT_ROW(2) Z_CB_BIT_ROW(3)
+    Z_CB_BIT_ROW(4) Z_CB_BIT_ROW(5) Z_CB_BIT_ROW(6) Z_CB_BIT_ROW(7)
+    Z_CB_RES_ROW(0) Z_CB_RES_ROW(1) Z_CB_RES_ROW(2) Z_CB_RES_ROW(3)
+    Z_CB_RES_ROW(4) Z_CB_RES_ROW(5) Z_CB_RES_ROW(6) Z_CB_RES_ROW(7)
+    Z_CB_SET_ROW(0) Z_CB_SET_ROW(1) Z_CB_SET_ROW(2) Z_CB_SET_ROW(3)
+    Z_CB_SET_ROW(4) Z_CB_SET_ROW(5) Z_CB_SET_ROW(6) Z_CB_SET_ROW(7)
+  }
+
+prefix_ed:
+  op = Z_FETCH();  // PC is past both bytes; repeats step back by 2
+  switch (op) {
+    case 0x40: v = Machine::PortRead(BC >> 16); Z_SET_B(v); F = (F & 0x02) | szp[v]; Z_CHARGE(12);
+    case 0x48: v = Machine::PortRead(BC >> 16); Z_SET_C(v); F = (F & 0x02) | szp[v]; Z_CHARGE(12);
+    case 0x50: v = Machine::PortRead(BC >> 16); Z_SET_D(v); F = (F & 0x02) | szp[v]; Z_CHARGE(12);
+    case 0x58: v = Machine::PortRead(BC >> 16); Z_SET_E(v); F = (F & 0x02) | szp[v]; Z_CHARGE(12);
+    case 0x60: v = Machine::PortRead(BC >> 16); Z_SET_H(v); F = (F & 0x02) | szp[v]; Z_CHARGE(12);
+    case 0x68: v = Machine::PortRead(BC >> 16); Z_SET_L(v); F = (F & 0x02) | szp[v]; Z_CHARGE(12);
+    case 0x70: v = Machine::PortRead(BC >> 16); F = (F & 0x02) | szp[v]; Z_CHARGE(12);
+    case 0x78: v = Machine::PortRead(BC >> 16); Z_SET_A(v); F = (F & 0x02) | szp[v]; Z_CHARGE(12);
+    case 0x41: v = Z_B; goto out_c;
+    case 0x49: v = Z_C; goto out_c;
+    case 0x51: v = Z_D; goto out_c;
+    case 0x59: v = Z_E; goto out_c;
+    case 0x61: v = Z_H; goto out_c;
+    case 0x69: v = Z_L; goto out_c;
+    case 0x71: v = 0; goto out_c;
+    case 0x79: v = Z_A; goto out_c;
+    case 0x42: t = HL >> 16; v = BC >> 16; goto sbc16;
+    case 0x52: t = HL >> 16; v = DE >> 16; goto sbc16;
+    case 0x62: t = HL >> 16; v = t; goto sbc16;
+    case 0x72: t = HL >> 16; v = SP; goto sbc16;
+    case 0x4A: t = HL >> 16; v = BC >> 16; goto adc16;
+    case 0x5A: t = HL >> 16; v = DE >> 16; goto adc16;
+    case 0x6A: t = HL >> 16; v = t; goto adc16;
+    case 0x7A: t = HL >> 16; v = SP; goto adc16;
+    case 0x43: Z_FETCH16(addr); Z_WR16(addr, BC >> 16); Z_CHARGE(20);
+    case 0x53: Z_FETCH16(addr); Z_WR16(addr, DE >> 16); Z_CHARGE(20);
+    case 0x63: Z_FETCH16(addr); Z_WR16(addr, HL >> 16); Z_CHARGE(20);
+    case 0x73: Z_FETCH16(addr); Z_WR16(addr, SP); Z_CHARGE(20);
+    case 0x4B: Z_FETCH16(addr); Z_RD16(t, addr); BC = t << 16; Z_CHARGE(20);
+    case 0x5B: Z_FETCH16(addr); Z_RD16(t, addr); DE = t << 16; Z_CHARGE(20);
+    case 0x6B: Z_FETCH16(addr); Z_RD16(t, addr); HL = t << 16; Z_CHARGE(20);
+    case 0x7B: Z_FETCH16(addr); Z_RD16(SP, addr); Z_CHARGE(20);
+    case 0x44: case 0x4C: case 0x54: case 0x5C: case 0x64: case 0x6C: case 0x74: case 0x7C:
+      v = Z_A; r = 0u - v; F = z80flags::Sub8(0, v, r); Z_SET_A(r & 0xFF); Z_CHARGE(8);
+    case 0x45: case 0x55: case 0x65: case 0x75:  // RETN
+      Z_POP(PC);
+      s.IFF1 = s.IFF2;
+      Z_CHARGE(14);
+    case 0x4D: case 0x5D: case 0x6D: case 0x7D:  // RETI
+      Z_POP(PC);
+      Z_CHARGE(14);
+    case 0x46: case 0x4E: case 0x66: case 0x6E: s.IM = 0; Z_CHARGE(8);
+    case 0x56: case 0x76: s.IM = 1; Z_CHARGE(8);
+    case 0x5E: case 0x7E: s.IM = 2; Z_CHARGE(8);
+    case 0x47: s.I = A; Z_CHARGE(9);
+    case 0x4F: s.R = (uint8_t)Z_A; Z_CHARGE(9);
+    case 0x57:
+      v = s.I >> 24;
+      Z_SET_A(v);
+      F = (F & 0x02) | (szp[v] & 0x0C) | (s.IFF1 == kIffEnabled);
+      Z_CHARGE(9);
+    case 0x5F:
+      t = Machine::RRegisterMode();
+      if (t == 0) {
+        v = (T & 0x7F) | (s.R & 0x80);  // the counter before this instruction's charge
+      } else {
+        v = ((s.R + t) & 0x7F) | (s.R & 0x80);
+      }
+      s.R = (uint8_t)v;
+      Z_SET_A(v);
+      F = (F & 0x02) | (szp[v] & 0x0C) | (s.IFF1 == kIffEnabled);
+      Z_CHARGE(9);
+    case 0x67:  // RRD
+      addr = HL >> 16;
+      v = Z_RD(addr);
+      t = Z_A;
+      Z_WR(addr, ((t << 4) | (v >> 4)) & 0xFF);
+      t = (t & 0xF0) | (v & 0x0F);
+      Z_SET_A(t);
+      F = (F & 0x02) | szp[t];
+      Z_CHARGE(18);
+    case 0x6F:  // RLD
+      addr = HL >> 16;
+      v = Z_RD(addr);
+      t = Z_A;
+      Z_WR(addr, ((v << 4) | (t & 0x0F)) & 0xFF);
+      t = (t & 0xF0) | (v >> 4);
+      Z_SET_A(t);
+      F = (F & 0x02) | szp[t];
+      Z_CHARGE(18);
+    case 0xA0: case 0xA8: case 0xB0: case 0xB8: {  // LDI LDD LDIR LDDR
+      const uint32_t step = (op & 0x08) ? 0xFFFF0000u : 0x00010000u;
+      for (;;) {
+        Z_WR(DE >> 16, Z_RD(HL >> 16));
+        HL += step;
+        DE += step;
+        BC -= 0x10000;
+        if (!(op & 0x10) || BC == 0) {
+          F = (F & 0xCE) | (BC != 0);
+          Z_CHARGE(16);
+        }
+        T -= 21;
+        if (T < 0) {
+          F = (F & 0xCE) | PackedFlags::PV;
+          PC -= 2;
+          goto test_fetch;
+        }
+      }
+    }
+    case 0xA1: case 0xA9: case 0xB1: case 0xB9: {  // CPI CPD CPIR CPDR
+      const uint32_t step = (op & 0x08) ? 0xFFFF0000u : 0x00010000u;
+      for (;;) {
+        v = Z_RD(HL >> 16);
+        t = Z_A;
+        r = t - v;
+        HL += step;
+        BC -= 0x10000;
+        F = (F & 0x02) | PackedFlags::N | (szp[r & 0xFF] & 0x0C) | ((t ^ v ^ r) & 0x10) | (BC != 0);
+        if (!(op & 0x10) || BC == 0 || t == v) Z_CHARGE(16);
+        T -= 21;
+        if (T < 0) {
+          PC -= 2;
+          goto test_fetch;
+        }
+      }
+    }
+    case 0xA2: case 0xAA: case 0xB2: case 0xBA:  // INI IND INIR INDR
+      v = Machine::PortRead(BC >> 16);
+      Z_WR(HL >> 16, v);
+      HL += (op & 0x08) ? 0xFFFF0000u : 0x00010000u;
+      BC -= 0x01000000;
+      goto block_io_end;
+    case 0xA3: case 0xAB: case 0xB3: case 0xBB:  // OUTI OUTD OTIR OTDR
+      v = Z_RD(HL >> 16);
+      HL += (op & 0x08) ? 0xFFFF0000u : 0x00010000u;
+      BC -= 0x01000000;
+      if (((BC >> 16) & 0xFF) == 0xFE) Machine::SpeakerLevel() = (v & 0x10) ? 0x80 : 0x00;
+      goto block_io_end;
+    default:
+      PC &= 0xFFFF;  // no ED instruction: a two-byte no-op that costs nothing
+      goto test_fetch;
+  }
+
+block_io_end:
+  // The repeating forms step back to their ED and set flags only when B ends at 0.
+  if ((op & 0x10) && (BC >> 24)) {
+    PC -= 2;
+    Z_CHARGE(21);
+  }
+  F = (F & ~0x04u) | PackedFlags::N | ((BC >> 24) ? 0 : PackedFlags::Z);
+  Z_CHARGE(16);
+
+out_c:
+  if (((BC >> 16) & 0xFF) == 0xFE) Machine::SpeakerLevel() = (v & 0x10) ? 0x80 : 0x00;
+  Z_CHARGE(12);
+
+sbc16:
+  r = t - v - ((F >> 1) & 1);
+  F = z80flags::Sbc16(t, v, r);
+  HL = r << 16;
+  Z_CHARGE(15);
+
+adc16:
+  r = t + v + ((F >> 1) & 1);
+  F = z80flags::Adc16(t, v, r);
+  HL = r << 16;
+  Z_CHARGE(15);
+
+prefix_index:
+  op = Z_FETCH();
+  switch (op) {
+    case 0x09: Z_ADD16(*IR, *IR >> 16, BC >> 16); Z_CHARGE(15);
+    case 0x19: Z_ADD16(*IR, *IR >> 16, DE >> 16); Z_CHARGE(15);
+    case 0x29: Z_ADD16(*IR, *IR >> 16, *IR >> 16); Z_CHARGE(15);
+    case 0x39: Z_ADD16(*IR, *IR >> 16, SP); Z_CHARGE(15);
+    case 0x21: Z_FETCH16(t); *IR = t << 16; Z_CHARGE(14);
+    case 0x22: Z_FETCH16(addr); Z_WR16(addr, *IR >> 16); Z_CHARGE(20);
+    case 0x2A: Z_FETCH16(addr); Z_RD16(t, addr); *IR = t << 16; Z_CHARGE(20);
+    case 0x23: *IR = ((*IR >> 16) + 1) << 16; Z_CHARGE(10);
+    case 0x2B: *IR = ((*IR >> 16) - 1) << 16; Z_CHARGE(10);
+    case 0x24: Z_INC(Z_XH); Z_SET_XH(r); Z_CHARGE(9);
+    case 0x25: Z_DEC(Z_XH); Z_SET_XH(r); Z_CHARGE(9);
+    case 0x2C: Z_INC(Z_XL); Z_SET_XL(r); Z_CHARGE(9);
+    case 0x2D: Z_DEC(Z_XL); Z_SET_XL(r); Z_CHARGE(9);
+    case 0x26: Z_SET_XH(Z_FETCH()); Z_CHARGE(9);
+    case 0x2E: Z_SET_XL(Z_FETCH()); Z_CHARGE(9);
+    case 0x34: addr = Z_IDX(); Z_INC(Z_RD(addr)); Z_WR(addr, r); Z_CHARGE(23);
+    case 0x35: addr = Z_IDX(); Z_DEC(Z_RD(addr)); Z_WR(addr, r); Z_CHARGE(23);
+    case 0x36: addr = Z_IDX(); v = Z_FETCH(); Z_WR(addr, v); Z_CHARGE(19);
+    case 0x44: Z_SET_B(Z_XH); Z_CHARGE(9);
+    case 0x45: Z_SET_B(Z_XL); Z_CHARGE(9);
+    case 0x4C: Z_SET_C(Z_XH); Z_CHARGE(9);
+    case 0x4D: Z_SET_C(Z_XL); Z_CHARGE(9);
+    case 0x54: Z_SET_D(Z_XH); Z_CHARGE(9);
+    case 0x55: Z_SET_D(Z_XL); Z_CHARGE(9);
+    case 0x5C: Z_SET_E(Z_XH); Z_CHARGE(9);
+    case 0x5D: Z_SET_E(Z_XL); Z_CHARGE(9);
+    case 0x7C: Z_SET_A(Z_XH); Z_CHARGE(9);
+    case 0x7D: Z_SET_A(Z_XL); Z_CHARGE(9);
+    case 0x60: Z_SET_XH(Z_B); Z_CHARGE(9);
+    case 0x61: Z_SET_XH(Z_C); Z_CHARGE(9);
+    case 0x62: Z_SET_XH(Z_D); Z_CHARGE(9);
+    case 0x63: Z_SET_XH(Z_E); Z_CHARGE(9);
+    case 0x64: Z_CHARGE(9);
+    case 0x65: Z_SET_XH(Z_XL); Z_CHARGE(9);
+    case 0x67: Z_SET_XH(Z_A); Z_CHARGE(9);
+    case 0x68: Z_SET_XL(Z_B); Z_CHARGE(9);
+    case 0x69: Z_SET_XL(Z_C); Z_CHARGE(9);
+    case 0x6A: Z_SET_XL(Z_D); Z_CHARGE(9);
+    case 0x6B: Z_SET_XL(Z_E); Z_CHARGE(9);
+    case 0x6C: Z_SET_XL(Z_XH); Z_CHARGE(9);
+    case 0x6D: Z_CHARGE(9);
+    case 0x6F: Z_SET_XL(Z_A); Z_CHARGE(9);
+    case 0x46: addr = Z_IDX(); Z_SET_B(Z_RD(addr)); Z_CHARGE(19);
+    case 0x4E: addr = Z_IDX(); Z_SET_C(Z_RD(addr)); Z_CHARGE(19);
+    case 0x56: addr = Z_IDX(); Z_SET_D(Z_RD(addr)); Z_CHARGE(19);
+    case 0x5E: addr = Z_IDX(); Z_SET_E(Z_RD(addr)); Z_CHARGE(19);
+    case 0x66: addr = Z_IDX(); Z_SET_H(Z_RD(addr)); Z_CHARGE(19);
+    case 0x6E: addr = Z_IDX(); Z_SET_L(Z_RD(addr)); Z_CHARGE(19);
+    case 0x7E: addr = Z_IDX(); Z_SET_A(Z_RD(addr)); Z_CHARGE(19);
+    case 0x70: addr = Z_IDX(); Z_WR(addr, Z_B); Z_CHARGE(19);
+    case 0x71: addr = Z_IDX(); Z_WR(addr, Z_C); Z_CHARGE(19);
+    case 0x72: addr = Z_IDX(); Z_WR(addr, Z_D); Z_CHARGE(19);
+    case 0x73: addr = Z_IDX(); Z_WR(addr, Z_E); Z_CHARGE(19);
+    case 0x74: addr = Z_IDX(); Z_WR(addr, Z_H); Z_CHARGE(19);
+    case 0x75: addr = Z_IDX(); Z_WR(addr, Z_L); Z_CHARGE(19);
+    case 0x77: addr = Z_IDX(); Z_WR(addr, Z_A); Z_CHARGE(19);
+    Z_ALU_ROW_X(0x80, Z_ADD)
+    Z_ALU_ROW_X(0x88, Z_ADC)
+    Z_ALU_ROW_X(0x90, Z_SUB)
+    Z_ALU_ROW_X(0x98, Z_SBC)
+    Z_ALU_ROW_X(0xA0, Z_AND)
+    Z_ALU_ROW_X(0xA8, Z_XOR)
+    Z_ALU_ROW_X(0xB0, Z_OR)
+    Z_ALU_ROW_X(0xB8, Z_CP)
+    case 0xE1: Z_POP(t); *IR = t << 16; Z_CHARGE(14);
+    case 0xE5: Z_PUSH(*IR >> 16); Z_CHARGE(15);
+    case 0xE3: Z_RD16(t, SP); Z_WR16(SP, *IR >> 16); *IR = t << 16; Z_CHARGE(23);
+    case 0xE9: PC = *IR >> 16; Z_CHARGE(8);
+    case 0xF9: SP = *IR >> 16; Z_CHARGE(10);
+    case 0xCB:
+      addr = Z_IDX();
+      v = Z_RD(addr);
+      op = Z_FETCH();
+      goto prefix_index_cb;
+    default:
+      PC &= 0xFFFF;  // no index form: prefix and byte consumed, nothing charged
+      goto test_fetch;
+  }
+
+prefix_index_cb:
+  switch (op) {
+    Z_XCB_ROT_ROW(0) Z_XCB_ROT_ROW(1) Z_XCB_ROT_ROW(2) Z_XCB_ROT_ROW(3)
+    Z_XCB_ROT_ROW(4) Z_XCB_ROT_ROW(5) Z_XCB_ROT_ROW(6) Z_XCB_ROT_ROW(7)
+    Z_XCB_BIT_ROW(0) Z_XCB_BIT_ROW(1) Z_XCB_BIT_ROW(2) Z_XCB_BIT_ROW(3)
+    Z_XCB_BIT_ROW(4) Z_XCB_BIT_ROW(5) Z_XCB_BIT_ROW(6) Z_XCB_BIT_ROW(7)
+    Z_XCB_RES_ROW(0) Z_XCB_RES_ROW(1) Z_XCB_RES_ROW(2) Z_XCB_RES_ROW(3)
+    Z_XCB_RES_ROW(4) Z_XCB_RES_ROW(5) Z_XCB_RES_ROW(6) Z_XCB_RES_ROW(7)
+    Z_XCB_SET_ROW(0) Z_XCB_SET_ROW(1) Z_XCB_SET_ROW(2) Z_XCB_SET_ROW(3)
+    Z_XCB_SET_ROW(4) Z_XCB_SET_ROW(5) Z_XCB_SET_ROW(6) Z_XCB_SET_ROW(7)
+  }
+
+xcb_store:
+  // Back to memory, and for the undocumented forms into a register as well.
+  Z_WR(addr, r);
+  switch (op & 7) {
+    case 0: Z_SET_B(r); break;
+    case 1: Z_SET_C(r); break;
+    case 2: Z_SET_D(r); break;
+    case 3: Z_SET_E(r); break;
+    case 4: Z_SET_H(r); break;
+    case 5: Z_SET_L(r); break;
+    case 7: Z_SET_A(r); break;
+    default: break;
+  }
+  Z_CHARGE(23);
+}
+
+#undef Z_RD
+#undef Z_WR
+#undef Z_FETCH
+#undef Z_FETCH16
+#undef Z_RD16
+#undef Z_WR16
+#undef Z_PUSH
+#undef Z_POP
+#undef Z_CHARGE
+#undef Z_B
+#undef Z_C
+#undef Z_D
+#undef Z_E
+#undef Z_H
+#undef Z_L
+#undef Z_A
+#undef Z_XH
+#undef Z_XL
+#undef Z_SET_B
+#undef Z_SET_C
+#undef Z_SET_D
+#undef Z_SET_E
+#undef Z_SET_H
+#undef Z_SET_L
+#undef Z_SET_A
+#undef Z_SET_XH
+#undef Z_SET_XL
+#undef Z_IDX
+#undef Z_ADD
+#undef Z_ADC
+#undef Z_SUB
+#undef Z_SBC
+#undef Z_AND
+#undef Z_XOR
+#undef Z_OR
+#undef Z_CP
+#undef Z_INC
+#undef Z_DEC
+#undef Z_ADD16
+#undef Z_COND
+#undef Z_ALU_ROW
+#undef Z_ALU_ROW_X
+#undef Z_LD_CASE
+#undef Z_CB_ROT_ROW
+#undef Z_BITF
+#undef Z_CB_BIT_ROW
+#undef Z_CB_RES_ROW
+#undef Z_CB_SET_ROW
+#undef Z_XCB_ROT_ROW
+#undef Z_XCB_BIT_ROW
+#undef Z_XCB_RES_ROW
+#undef Z_XCB_SET_ROW
+
+#endif  // TAMBERLIN_Z80_CORE_H

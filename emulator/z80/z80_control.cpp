@@ -2,10 +2,10 @@
 // parked record rather than on the hot registers.
 #include "z80.h"
 
-#include <string.h>
-
 void Z80Reset(Z80StateRecord& state) {
-  memset(&state, 0, sizeof state);
+  // A plain loop: the GBA build links no C library.
+  uint8_t* bytes = reinterpret_cast<uint8_t*>(&state);
+  for (unsigned i = 0; i < sizeof state; ++i) bytes[i] = 0;
   state.szpTable = static_cast<uint32_t>(reinterpret_cast<uintptr_t>(SzpTable));
   state.tStateCounter = kTStatesPerLine;
 }

@@ -2,22 +2,25 @@
 // in exactly one translation unit of the program (the machine's).
 //
 // Hot registers: A in bits 24..31 of a word, F as PackedFlags in bits 0..7,
-// BC/DE/HL in bits 16..31, SP plain, PC a plain offset into memory that is
+// BC/DE/HL in bits 16..31, SP plain, PC a pointer into memory that is
 // reduced lazily (fetches may run up to 0x10000 + n, which the GuardMirror
-// answers; every loaded or stored PC is 16-bit). Each switch below is one of
+// answers; every loaded or stored PC is 16-bit, and each line end reduces it). Each switch below is one of
 // the five 256-entry handler tables.
 #ifndef TAMBERLIN_Z80_CORE_H
 #define TAMBERLIN_Z80_CORE_H
 
 #include "z80_flags.h"
 
+// Hides a value from the optimiser so that it stays in a register.
+#define Z80_OPAQUE(x) asm("" : "+r"(x))
+
 namespace z80core {
 
 // The eight CB rotates and shifts: 0 RLC, 1 RRC, 2 RL, 3 RR, 4 SLA, 5 SRA,
 // 6 SLL, 7 SRL. F becomes the SzpTable entry with C the bit shifted out.
 template <int K>
-inline uint32_t Rotate(uint32_t v, uint32_t& F, const uint8_t* szp) {
-  uint32_t r, c;
+__attribute__((always_inline)) inline uint32_t Rotate(uint32_t v, uint32_t& F, const uint8_t* szp) {
+  uint32_t r = 0, c = 0;
   switch (K) {
     case 0: c = v >> 7; r = ((v << 1) | c) & 0xFF; break;
     case 1: c = v & 1; r = (v >> 1) | (c << 7); break;
@@ -41,12 +44,17 @@ inline uint32_t Rotate(uint32_t v, uint32_t& F, const uint8_t* szp) {
     const uint32_t wa_ = (a);                          \
     if (wa_ >= 0x4000) mem[wa_] = (uint8_t)(val);      \
   } while (0)
-#define Z_FETCH() (mem[PC++])
-#define Z_FETCH16(dst)                       \
-  do {                                       \
-    dst = mem[PC] | (mem[PC + 1] << 8);      \
-    PC += 2;                                 \
+#define Z_FETCH() (*pc++)
+#define Z_FETCH16(dst)                 \
+  do {                                 \
+    dst = pc[0] | (pc[1] << 8);        \
+    pc += 2;                           \
   } while (0)
+// PC as a 16-bit value, and loading it.
+#define Z_PC ((uint32_t)(pc - mem))
+#define Z_JP(target) pc = mem + (target)
+// JR/DJNZ: the displacement at pc, from the address after it.
+#define Z_JR() pc = mem + ((Z_PC + 1 + (uint32_t)(int32_t)(int8_t)*pc) & 0xFFFF)
 #define Z_RD16(dst, a)                                     \
   do {                                                     \
     const uint32_t ra_ = (a);                              \
@@ -62,17 +70,17 @@ inline uint32_t Rotate(uint32_t v, uint32_t& F, const uint8_t* szp) {
 #define Z_PUSH(val)                   \
   do {                                \
     const uint32_t pv_ = (val);       \
-    SP = (SP - 1) & 0xFFFF;           \
-    Z_WR(SP, pv_ >> 8);               \
-    SP = (SP - 1) & 0xFFFF;           \
-    Z_WR(SP, pv_ & 0xFF);             \
+    SP -= 0x10000;                    \
+    Z_WR(SP >> 16, pv_ >> 8);         \
+    SP -= 0x10000;                    \
+    Z_WR(SP >> 16, pv_ & 0xFF);       \
   } while (0)
 #define Z_POP(dst)                    \
   do {                                \
-    dst = mem[SP];                    \
-    SP = (SP + 1) & 0xFFFF;           \
-    dst |= mem[SP] << 8;              \
-    SP = (SP + 1) & 0xFFFF;           \
+    dst = mem[SP >> 16];              \
+    SP += 0x10000;                    \
+    dst |= mem[SP >> 16] << 8;        \
+    SP += 0x10000;                    \
   } while (0)
 #define Z_CHARGE(n) \
   do {              \
@@ -100,43 +108,62 @@ inline uint32_t Rotate(uint32_t v, uint32_t& F, const uint8_t* szp) {
 #define Z_SET_XH(v) *IR = (*IR & 0x00FF0000) | ((uint32_t)(v) << 24)
 #define Z_SET_XL(v) *IR = (*IR & 0xFF000000) | ((uint32_t)(v) << 16)
 // (IX+d) / (IY+d): the displacement follows at PC.
-#define Z_IDX() ((((*IR) >> 16) + (uint32_t)(int32_t)(int8_t)mem[PC++]) & 0xFFFF)
+#define Z_IDX() ((((*IR) >> 16) + (uint32_t)(int32_t)(int8_t)*pc++) & 0xFFFF)
 
 // ---- flag groups ----
-#define Z_ADD(x) do { v = (x); t = Z_A; r = t + v; F = z80flags::Add8(t, v, r); Z_SET_A(r & 0xFF); } while (0)
-#define Z_ADC(x) do { v = (x); t = Z_A; r = t + v + ((F >> 1) & 1); F = z80flags::Add8(t, v, r); Z_SET_A(r & 0xFF); } while (0)
-#define Z_SUB(x) do { v = (x); t = Z_A; r = t - v; F = z80flags::Sub8(t, v, r); Z_SET_A(r & 0xFF); } while (0)
-#define Z_SBC(x) do { v = (x); t = Z_A; r = t - v - ((F >> 1) & 1); F = z80flags::Sub8(t, v, r); Z_SET_A(r & 0xFF); } while (0)
+#define Z_ADD(x) do { v = (x); A = z80flags::AddA(A, v, F); } while (0)
+// ADC and SBC, rarer and larger, share one tail each (charged before).
+#define Z_ADC(x) do { v = (x); goto adc8; } while (0)
+#define Z_SUB(x) do { v = (x); A = z80flags::SubA(A, v, F); } while (0)
+#define Z_SBC(x) do { v = (x); goto sbc8; } while (0)
 #define Z_AND(x) do { r = Z_A & (x); Z_SET_A(r); F = szp[r] | PackedFlags::H; } while (0)
 #define Z_XOR(x) do { r = Z_A ^ (x); Z_SET_A(r); F = szp[r]; } while (0)
 #define Z_OR(x) do { r = Z_A | (x); Z_SET_A(r); F = szp[r]; } while (0)
-#define Z_CP(x) do { v = (x); t = Z_A; r = t - v; F = z80flags::Sub8(t, v, r); } while (0)
+#define Z_CP(x) do { v = (x); (void)z80flags::SubA(A, v, F); } while (0)
 // r = operand + 1 / - 1; C kept.
-#define Z_INC(x) do { v = (x); r = (v + 1) & 0xFF; \
-    F = (F & PackedFlags::C) | (szp[r] & 0x0C) | (((r & 0x0F) == 0) << 4) | (r == 0x80); } while (0)
-#define Z_DEC(x) do { v = (x); r = (v - 1) & 0xFF; \
-    F = (F & PackedFlags::C) | PackedFlags::N | (szp[r] & 0x0C) | (((v & 0x0F) == 0) << 4) | (r == 0x7F); } while (0)
+#define Z_INC(x) do { r = ((x) + 1) & 0xFF; F = (F & PackedFlags::C) | IncDecFlagsTable[r]; } while (0)
+#define Z_DEC(x) do { r = ((x) - 1) & 0xFF; F = (F & PackedFlags::C) | IncDecFlagsTable[256 + r]; } while (0)
 // ADD HL/IX/IY,rr on 16-bit values: H, N and C only.
 #define Z_ADD16(dst, a16, x16) do { t = (a16); v = (x16); r = t + v; \
     F = (F & 0xCD) | (((t ^ v ^ r) >> 8) & 0x10) | ((r >> 15) & 0x02); dst = r << 16; } while (0)
 
-// Conditions by opcode bits 3..5: NZ Z NC C PO PE P M.
-#define Z_COND(op) (((F >> kCondBit[((op) >> 3) & 7]) & 1) == (((op) >> 3) & 1))
+// Condition cc (opcode bits 3..5: NZ Z NC C PO PE P M) tests PackedFlags bit
+// 2, 1, 0 or 3 (packed two bits each in 0xC6) for 0 or 1.
+#define Z_CC(cc) (((F >> ((0xC6 >> (((cc) >> 1) * 2)) & 3)) & 1) == ((cc) & 1))
+#define Z_JR_CASE(cc)                                   \
+  case 0x20 + (cc) * 8:                                 \
+    if (Z_CC(cc)) { Z_JR(); Z_CHARGE(12); }             \
+    pc += 1;                                            \
+    Z_CHARGE(7);
+#define Z_RET_CASE(cc)                                  \
+  case 0xC0 + (cc) * 8:                                 \
+    if (Z_CC(cc)) { Z_POP(t); Z_JP(t); Z_CHARGE(11); }  \
+    Z_CHARGE(5);
+#define Z_JP_CASE(cc)                                   \
+  case 0xC2 + (cc) * 8:                                 \
+    if (Z_CC(cc)) { Z_FETCH16(t); Z_JP(t); Z_CHARGE(10); } \
+    pc += 2;                                            \
+    Z_CHARGE(10);
+#define Z_CALL_CASE(cc)                                 \
+  case 0xC4 + (cc) * 8:                                 \
+    if (Z_CC(cc)) goto call;                            \
+    pc += 2;                                            \
+    Z_CHARGE(10);
 
 // ---- unprefixed row helpers ----
-#define Z_ALU_ROW(base, OP)                               \
-  case (base) + 0: OP(Z_B); Z_CHARGE(4);                  \
-  case (base) + 1: OP(Z_C); Z_CHARGE(4);                  \
-  case (base) + 2: OP(Z_D); Z_CHARGE(4);                  \
-  case (base) + 3: OP(Z_E); Z_CHARGE(4);                  \
-  case (base) + 4: OP(Z_H); Z_CHARGE(4);                  \
-  case (base) + 5: OP(Z_L); Z_CHARGE(4);                  \
-  case (base) + 6: OP(Z_RD(HL >> 16)); Z_CHARGE(7);       \
-  case (base) + 7: OP(Z_A); Z_CHARGE(4);
-#define Z_ALU_ROW_X(base, OP)                                     \
-  case (base) + 4: OP(Z_XH); Z_CHARGE(9);                         \
-  case (base) + 5: OP(Z_XL); Z_CHARGE(9);                         \
-  case (base) + 6: addr = Z_IDX(); OP(Z_RD(addr)); Z_CHARGE(19);
+#define Z_ALU_ROW(base, OP)                                         \
+  case (base) + 0: T -= 4; OP(Z_B); goto test_fetch;                \
+  case (base) + 1: T -= 4; OP(Z_C); goto test_fetch;                \
+  case (base) + 2: T -= 4; OP(Z_D); goto test_fetch;                \
+  case (base) + 3: T -= 4; OP(Z_E); goto test_fetch;                \
+  case (base) + 4: T -= 4; OP(Z_H); goto test_fetch;                \
+  case (base) + 5: T -= 4; OP(Z_L); goto test_fetch;                \
+  case (base) + 6: T -= 7; OP(Z_RD(HL >> 16)); goto test_fetch;     \
+  case (base) + 7: T -= 4; OP(Z_A); goto test_fetch;
+#define Z_ALU_ROW_X(base, OP)                                           \
+  case (base) + 4: T -= 9; OP(Z_XH); goto test_fetch;                   \
+  case (base) + 5: T -= 9; OP(Z_XL); goto test_fetch;                   \
+  case (base) + 6: T -= 19; addr = Z_IDX(); OP(Z_RD(addr)); goto test_fetch;
 
 // LD r,r' rows (dst fixed), the equal pair going to the shared no-op.
 #define Z_LD_CASE(op, DST, SRC) case (op): Z_SET_##DST(Z_##SRC); Z_CHARGE(4);
@@ -202,15 +229,14 @@ inline uint32_t Rotate(uint32_t v, uint32_t& F, const uint8_t* szp) {
     r = v | (1u << (b)); goto xcb_store;
 
 template <class Machine>
-Z80_IWRAM_CODE("z80core") void Z80Run() {
-  // Bit of F tested by each condition (NZ/Z, NC/C, PO/PE, P/M).
-  static constexpr uint8_t kCondBit[8] = {2, 2, 1, 1, 0, 0, 3, 3};
-
+__attribute__((always_inline)) inline void Z80RunInline() {
   Z80StateRecord& s = Machine::State();
-  uint8_t* const mem = Machine::Memory();
+  uint8_t* mem = Machine::Memory();
+  Z80_OPAQUE(mem);  // keep the base in a register rather than rebuilding the constant
   const uint8_t* const szp = SzpTable;
 
-  uint32_t A, F, BC, DE, HL, SP, PC;
+  uint32_t A, F, BC, DE, HL, SP;
+  const uint8_t* pc;  // PC as a pointer into memory
   int32_t T;
   uint32_t op, v, t, r, addr;
   uint32_t* IR = &s.IX;  // IndexRegisterPointer
@@ -223,8 +249,8 @@ resume:
   BC = s.BC & 0xFFFF0000;
   DE = s.DE & 0xFFFF0000;
   HL = s.HL & 0xFFFF0000;
-  SP = s.SP & 0xFFFF;
-  PC = s.PC & 0xFFFF;
+  SP = s.SP << 16;
+  pc = mem + (s.PC & 0xFFFF);
   T = s.tStateCounter;
 
 test_fetch:
@@ -238,13 +264,13 @@ test_fetch:
       s.BC = BC;
       s.DE = DE;
       s.HL = HL;
-      s.SP = SP;
-      s.PC = PC & 0xFFFF;
+      s.SP = SP >> 16;
+      s.PC = Z_PC & 0xFFFF;
       s.resume = 0;
       if (!Machine::FrameEnd()) return;
       goto resume;
     }
-    PC &= 0xFFFF;  // a line is far shorter than the GuardMirror
+    pc = mem + (Z_PC & 0xFFFF);  // a line is far shorter than the GuardMirror
   }
   op = Z_FETCH();
   switch (op) {
@@ -253,7 +279,7 @@ test_fetch:
     case 0x01: Z_FETCH16(t); BC = t << 16; Z_CHARGE(10);
     case 0x11: Z_FETCH16(t); DE = t << 16; Z_CHARGE(10);
     case 0x21: Z_FETCH16(t); HL = t << 16; Z_CHARGE(10);
-    case 0x31: Z_FETCH16(SP); Z_CHARGE(10);
+    case 0x31: Z_FETCH16(t); SP = t << 16; Z_CHARGE(10);
     case 0x02: Z_WR(BC >> 16, Z_A); Z_CHARGE(7);
     case 0x12: Z_WR(DE >> 16, Z_A); Z_CHARGE(7);
     case 0x0A: Z_SET_A(Z_RD(BC >> 16)); Z_CHARGE(7);
@@ -261,11 +287,11 @@ test_fetch:
     case 0x03: BC += 0x10000; Z_CHARGE(6);
     case 0x13: DE += 0x10000; Z_CHARGE(6);
     case 0x23: HL += 0x10000; Z_CHARGE(6);
-    case 0x33: SP = (SP + 1) & 0xFFFF; Z_CHARGE(6);
+    case 0x33: SP += 0x10000; Z_CHARGE(6);
     case 0x0B: BC -= 0x10000; Z_CHARGE(6);
     case 0x1B: DE -= 0x10000; Z_CHARGE(6);
     case 0x2B: HL -= 0x10000; Z_CHARGE(6);
-    case 0x3B: SP = (SP - 1) & 0xFFFF; Z_CHARGE(6);
+    case 0x3B: SP -= 0x10000; Z_CHARGE(6);
     case 0x04: Z_INC(Z_B); Z_SET_B(r); Z_CHARGE(4);
     case 0x0C: Z_INC(Z_C); Z_SET_C(r); Z_CHARGE(4);
     case 0x14: Z_INC(Z_D); Z_SET_D(r); Z_CHARGE(4);
@@ -303,23 +329,17 @@ test_fetch:
     case 0x09: Z_ADD16(HL, HL >> 16, BC >> 16); Z_CHARGE(11);
     case 0x19: Z_ADD16(HL, HL >> 16, DE >> 16); Z_CHARGE(11);
     case 0x29: Z_ADD16(HL, HL >> 16, HL >> 16); Z_CHARGE(11);
-    case 0x39: Z_ADD16(HL, HL >> 16, SP); Z_CHARGE(11);
+    case 0x39: Z_ADD16(HL, HL >> 16, SP >> 16); Z_CHARGE(11);
     case 0x10:  // DJNZ
       BC -= 0x01000000;
       if (BC >> 24) {
-        PC = (PC + 1 + (int8_t)mem[PC]) & 0xFFFF;
+        Z_JR();
         Z_CHARGE(13);
       }
-      PC += 1;
+      pc += 1;
       Z_CHARGE(8);
-    case 0x18: PC = (PC + 1 + (int8_t)mem[PC]) & 0xFFFF; Z_CHARGE(12);
-    case 0x20: case 0x28: case 0x30: case 0x38:
-      if (((F >> kCondBit[(op >> 3) & 3]) & 1) == ((op >> 3) & 1)) {
-        PC = (PC + 1 + (int8_t)mem[PC]) & 0xFFFF;
-        Z_CHARGE(12);
-      }
-      PC += 1;
-      Z_CHARGE(7);
+    case 0x18: Z_JR(); Z_CHARGE(12);
+    Z_JR_CASE(0) Z_JR_CASE(1) Z_JR_CASE(2) Z_JR_CASE(3)
     case 0x22: Z_FETCH16(addr); Z_WR16(addr, HL >> 16); Z_CHARGE(16);
     case 0x2A: Z_FETCH16(addr); Z_RD16(t, addr); HL = t << 16; Z_CHARGE(16);
     case 0x32: Z_FETCH16(addr); Z_WR(addr, Z_A); Z_CHARGE(13);
@@ -374,57 +394,45 @@ test_fetch:
     Z_ALU_ROW(0xA8, Z_XOR)
     Z_ALU_ROW(0xB0, Z_OR)
     Z_ALU_ROW(0xB8, Z_CP)
-    case 0xC6: Z_ADD(Z_FETCH()); Z_CHARGE(7);
-    case 0xCE: Z_ADC(Z_FETCH()); Z_CHARGE(7);
-    case 0xD6: Z_SUB(Z_FETCH()); Z_CHARGE(7);
-    case 0xDE: Z_SBC(Z_FETCH()); Z_CHARGE(7);
-    case 0xE6: Z_AND(Z_FETCH()); Z_CHARGE(7);
-    case 0xEE: Z_XOR(Z_FETCH()); Z_CHARGE(7);
-    case 0xF6: Z_OR(Z_FETCH()); Z_CHARGE(7);
-    case 0xFE: Z_CP(Z_FETCH()); Z_CHARGE(7);
+    case 0xC6: T -= 7; Z_ADD(Z_FETCH()); goto test_fetch;
+    case 0xCE: T -= 7; Z_ADC(Z_FETCH()); goto test_fetch;
+    case 0xD6: T -= 7; Z_SUB(Z_FETCH()); goto test_fetch;
+    case 0xDE: T -= 7; Z_SBC(Z_FETCH()); goto test_fetch;
+    case 0xE6: T -= 7; Z_AND(Z_FETCH()); goto test_fetch;
+    case 0xEE: T -= 7; Z_XOR(Z_FETCH()); goto test_fetch;
+    case 0xF6: T -= 7; Z_OR(Z_FETCH()); goto test_fetch;
+    case 0xFE: T -= 7; Z_CP(Z_FETCH()); goto test_fetch;
 
-    case 0xC0: case 0xC8: case 0xD0: case 0xD8: case 0xE0: case 0xE8: case 0xF0: case 0xF8:
-      if (Z_COND(op)) {
-        Z_POP(PC);
-        Z_CHARGE(11);
-      }
-      Z_CHARGE(5);
-    case 0xC9: Z_POP(PC); Z_CHARGE(10);
+    Z_RET_CASE(0) Z_RET_CASE(1) Z_RET_CASE(2) Z_RET_CASE(3)
+    Z_RET_CASE(4) Z_RET_CASE(5) Z_RET_CASE(6) Z_RET_CASE(7)
+    case 0xC9: Z_POP(t); Z_JP(t); Z_CHARGE(10);
     case 0xC1: Z_POP(t); BC = t << 16; Z_CHARGE(10);
     case 0xD1: Z_POP(t); DE = t << 16; Z_CHARGE(10);
     case 0xE1: Z_POP(t); HL = t << 16; Z_CHARGE(10);
     case 0xF1:
-      F = Z80Tables.FlagsToPackedTable[mem[SP]];
-      SP = (SP + 1) & 0xFFFF;
-      Z_SET_A(mem[SP]);
-      SP = (SP + 1) & 0xFFFF;
+      F = Z80Tables.FlagsToPackedTable[mem[SP >> 16]];
+      SP += 0x10000;
+      Z_SET_A(mem[SP >> 16]);
+      SP += 0x10000;
       Z_CHARGE(10);
     case 0xC5: Z_PUSH(BC >> 16); Z_CHARGE(11);
     case 0xD5: Z_PUSH(DE >> 16); Z_CHARGE(11);
     case 0xE5: Z_PUSH(HL >> 16); Z_CHARGE(11);
     case 0xF5: Z_PUSH((A >> 16) | Z80Tables.PackedToFlagsTable[F]); Z_CHARGE(11);
-    case 0xC2: case 0xCA: case 0xD2: case 0xDA: case 0xE2: case 0xEA: case 0xF2: case 0xFA:
-      if (Z_COND(op)) {
-        Z_FETCH16(t);
-        PC = t;
-        Z_CHARGE(10);
-      }
-      PC += 2;
-      Z_CHARGE(10);
-    case 0xC3: Z_FETCH16(t); PC = t; Z_CHARGE(10);
-    case 0xC4: case 0xCC: case 0xD4: case 0xDC: case 0xE4: case 0xEC: case 0xF4: case 0xFC:
-      if (Z_COND(op)) {
-        Z_FETCH16(t);
-        Z_PUSH(PC & 0xFFFF);
-        PC = t;
-        Z_CHARGE(17);
-      }
-      PC += 2;
-      Z_CHARGE(10);
-    case 0xCD: Z_FETCH16(t); Z_PUSH(PC & 0xFFFF); PC = t; Z_CHARGE(17);
+    Z_JP_CASE(0) Z_JP_CASE(1) Z_JP_CASE(2) Z_JP_CASE(3)
+    Z_JP_CASE(4) Z_JP_CASE(5) Z_JP_CASE(6) Z_JP_CASE(7)
+    case 0xC3: Z_FETCH16(t); Z_JP(t); Z_CHARGE(10);
+    Z_CALL_CASE(0) Z_CALL_CASE(1) Z_CALL_CASE(2) Z_CALL_CASE(3)
+    Z_CALL_CASE(4) Z_CALL_CASE(5) Z_CALL_CASE(6) Z_CALL_CASE(7)
+    case 0xCD:
+    call:
+      Z_FETCH16(t);
+      Z_PUSH(Z_PC & 0xFFFF);
+      Z_JP(t);
+      Z_CHARGE(17);
     case 0xC7: case 0xCF: case 0xD7: case 0xDF: case 0xE7: case 0xEF: case 0xF7: case 0xFF:
-      Z_PUSH(PC & 0xFFFF);
-      PC = op & 0x38;
+      Z_PUSH(Z_PC & 0xFFFF);
+      Z_JP(op & 0x38);
       Z_CHARGE(11);
     case 0xD3:
       if (Z_FETCH() == 0xFE) Machine::SpeakerLevel() = (A & 0x10000000) ? 0x80 : 0x00;
@@ -435,16 +443,17 @@ test_fetch:
       t = s.DE_; s.DE_ = DE; DE = t & 0xFFFF0000;
       t = s.HL_; s.HL_ = HL; HL = t & 0xFFFF0000;
       Z_CHARGE(4);
-    case 0xE3: Z_RD16(t, SP); Z_WR16(SP, HL >> 16); HL = t << 16; Z_CHARGE(19);
-    case 0xE9: PC = HL >> 16; Z_CHARGE(4);
+    case 0xE3: Z_RD16(t, SP >> 16); Z_WR16(SP >> 16, HL >> 16); HL = t << 16; Z_CHARGE(19);
+    case 0xE9: Z_JP(HL >> 16); Z_CHARGE(4);
     case 0xEB: t = DE; DE = HL; HL = t; Z_CHARGE(4);
     case 0xF3: s.IFF1 = kIffDisabled; s.IFF2 = kIffDisabled; Z_CHARGE(4);
     case 0xFB: s.IFF1 = kIffEnabled; s.IFF2 = kIffEnabled; Z_CHARGE(4);
-    case 0xF9: SP = HL >> 16; Z_CHARGE(6);
+    case 0xF9: SP = HL; Z_CHARGE(6);
     case 0xCB: goto prefix_cb;
     case 0xED: goto prefix_ed;
     case 0xDD: IR = &s.IX; goto prefix_index;
     case 0xFD: IR = &s.IY; goto prefix_index;
+    default: __builtin_unreachable();  // every byte has a case
   }
 
 prefix_cb:
@@ -458,6 +467,7 @@ prefix_cb:
     Z_CB_RES_ROW(4) Z_CB_RES_ROW(5) Z_CB_RES_ROW(6) Z_CB_RES_ROW(7)
     Z_CB_SET_ROW(0) Z_CB_SET_ROW(1) Z_CB_SET_ROW(2) Z_CB_SET_ROW(3)
     Z_CB_SET_ROW(4) Z_CB_SET_ROW(5) Z_CB_SET_ROW(6) Z_CB_SET_ROW(7)
+    default: __builtin_unreachable();
   }
 
 prefix_ed:
@@ -482,27 +492,29 @@ prefix_ed:
     case 0x42: t = HL >> 16; v = BC >> 16; goto sbc16;
     case 0x52: t = HL >> 16; v = DE >> 16; goto sbc16;
     case 0x62: t = HL >> 16; v = t; goto sbc16;
-    case 0x72: t = HL >> 16; v = SP; goto sbc16;
+    case 0x72: t = HL >> 16; v = SP >> 16; goto sbc16;
     case 0x4A: t = HL >> 16; v = BC >> 16; goto adc16;
     case 0x5A: t = HL >> 16; v = DE >> 16; goto adc16;
     case 0x6A: t = HL >> 16; v = t; goto adc16;
-    case 0x7A: t = HL >> 16; v = SP; goto adc16;
+    case 0x7A: t = HL >> 16; v = SP >> 16; goto adc16;
     case 0x43: Z_FETCH16(addr); Z_WR16(addr, BC >> 16); Z_CHARGE(20);
     case 0x53: Z_FETCH16(addr); Z_WR16(addr, DE >> 16); Z_CHARGE(20);
     case 0x63: Z_FETCH16(addr); Z_WR16(addr, HL >> 16); Z_CHARGE(20);
-    case 0x73: Z_FETCH16(addr); Z_WR16(addr, SP); Z_CHARGE(20);
+    case 0x73: Z_FETCH16(addr); Z_WR16(addr, SP >> 16); Z_CHARGE(20);
     case 0x4B: Z_FETCH16(addr); Z_RD16(t, addr); BC = t << 16; Z_CHARGE(20);
     case 0x5B: Z_FETCH16(addr); Z_RD16(t, addr); DE = t << 16; Z_CHARGE(20);
     case 0x6B: Z_FETCH16(addr); Z_RD16(t, addr); HL = t << 16; Z_CHARGE(20);
-    case 0x7B: Z_FETCH16(addr); Z_RD16(SP, addr); Z_CHARGE(20);
+    case 0x7B: Z_FETCH16(addr); Z_RD16(t, addr); SP = t << 16; Z_CHARGE(20);
     case 0x44: case 0x4C: case 0x54: case 0x5C: case 0x64: case 0x6C: case 0x74: case 0x7C:
       v = Z_A; r = 0u - v; F = z80flags::Sub8(0, v, r); Z_SET_A(r & 0xFF); Z_CHARGE(8);
     case 0x45: case 0x55: case 0x65: case 0x75:  // RETN
-      Z_POP(PC);
+      Z_POP(t);
+      Z_JP(t);
       s.IFF1 = s.IFF2;
       Z_CHARGE(14);
     case 0x4D: case 0x5D: case 0x6D: case 0x7D:  // RETI
-      Z_POP(PC);
+      Z_POP(t);
+      Z_JP(t);
       Z_CHARGE(14);
     case 0x46: case 0x4E: case 0x66: case 0x6E: s.IM = 0; Z_CHARGE(8);
     case 0x56: case 0x76: s.IM = 1; Z_CHARGE(8);
@@ -557,7 +569,7 @@ prefix_ed:
         T -= 21;
         if (T < 0) {
           F = (F & 0xCE) | PackedFlags::PV;
-          PC -= 2;
+          pc -= 2;
           goto test_fetch;
         }
       }
@@ -574,7 +586,7 @@ prefix_ed:
         if (!(op & 0x10) || BC == 0 || t == v) Z_CHARGE(16);
         T -= 21;
         if (T < 0) {
-          PC -= 2;
+          pc -= 2;
           goto test_fetch;
         }
       }
@@ -592,14 +604,14 @@ prefix_ed:
       if (((BC >> 16) & 0xFF) == 0xFE) Machine::SpeakerLevel() = (v & 0x10) ? 0x80 : 0x00;
       goto block_io_end;
     default:
-      PC &= 0xFFFF;  // no ED instruction: a two-byte no-op that costs nothing
+      pc = mem + (Z_PC & 0xFFFF);  // no ED instruction: a two-byte no-op that costs nothing
       goto test_fetch;
   }
 
 block_io_end:
   // The repeating forms step back to their ED and set flags only when B ends at 0.
   if ((op & 0x10) && (BC >> 24)) {
-    PC -= 2;
+    pc -= 2;
     Z_CHARGE(21);
   }
   F = (F & ~0x04u) | PackedFlags::N | ((BC >> 24) ? 0 : PackedFlags::Z);
@@ -608,6 +620,20 @@ block_io_end:
 out_c:
   if (((BC >> 16) & 0xFF) == 0xFE) Machine::SpeakerLevel() = (v & 0x10) ? 0x80 : 0x00;
   Z_CHARGE(12);
+
+adc8:
+  t = Z_A;
+  r = t + v + ((F >> 1) & 1);
+  F = z80flags::Add8(t, v, r);
+  Z_SET_A(r & 0xFF);
+  goto test_fetch;
+
+sbc8:
+  t = Z_A;
+  r = t - v - ((F >> 1) & 1);
+  F = z80flags::Sub8(t, v, r);
+  Z_SET_A(r & 0xFF);
+  goto test_fetch;
 
 sbc16:
   r = t - v - ((F >> 1) & 1);
@@ -627,7 +653,7 @@ prefix_index:
     case 0x09: Z_ADD16(*IR, *IR >> 16, BC >> 16); Z_CHARGE(15);
     case 0x19: Z_ADD16(*IR, *IR >> 16, DE >> 16); Z_CHARGE(15);
     case 0x29: Z_ADD16(*IR, *IR >> 16, *IR >> 16); Z_CHARGE(15);
-    case 0x39: Z_ADD16(*IR, *IR >> 16, SP); Z_CHARGE(15);
+    case 0x39: Z_ADD16(*IR, *IR >> 16, SP >> 16); Z_CHARGE(15);
     case 0x21: Z_FETCH16(t); *IR = t << 16; Z_CHARGE(14);
     case 0x22: Z_FETCH16(addr); Z_WR16(addr, *IR >> 16); Z_CHARGE(20);
     case 0x2A: Z_FETCH16(addr); Z_RD16(t, addr); *IR = t << 16; Z_CHARGE(20);
@@ -690,16 +716,16 @@ prefix_index:
     Z_ALU_ROW_X(0xB8, Z_CP)
     case 0xE1: Z_POP(t); *IR = t << 16; Z_CHARGE(14);
     case 0xE5: Z_PUSH(*IR >> 16); Z_CHARGE(15);
-    case 0xE3: Z_RD16(t, SP); Z_WR16(SP, *IR >> 16); *IR = t << 16; Z_CHARGE(23);
-    case 0xE9: PC = *IR >> 16; Z_CHARGE(8);
-    case 0xF9: SP = *IR >> 16; Z_CHARGE(10);
+    case 0xE3: Z_RD16(t, SP >> 16); Z_WR16(SP >> 16, *IR >> 16); *IR = t << 16; Z_CHARGE(23);
+    case 0xE9: Z_JP(*IR >> 16); Z_CHARGE(8);
+    case 0xF9: SP = *IR & 0xFFFF0000; Z_CHARGE(10);
     case 0xCB:
       addr = Z_IDX();
       v = Z_RD(addr);
       op = Z_FETCH();
       goto prefix_index_cb;
     default:
-      PC &= 0xFFFF;  // no index form: prefix and byte consumed, nothing charged
+      pc = mem + (Z_PC & 0xFFFF);  // no index form: prefix and byte consumed, nothing charged
       goto test_fetch;
   }
 
@@ -713,6 +739,7 @@ prefix_index_cb:
     Z_XCB_RES_ROW(4) Z_XCB_RES_ROW(5) Z_XCB_RES_ROW(6) Z_XCB_RES_ROW(7)
     Z_XCB_SET_ROW(0) Z_XCB_SET_ROW(1) Z_XCB_SET_ROW(2) Z_XCB_SET_ROW(3)
     Z_XCB_SET_ROW(4) Z_XCB_SET_ROW(5) Z_XCB_SET_ROW(6) Z_XCB_SET_ROW(7)
+    default: __builtin_unreachable();
   }
 
 xcb_store:
@@ -731,10 +758,18 @@ xcb_store:
   Z_CHARGE(23);
 }
 
+template <class Machine>
+void Z80Run() {
+  Z80RunInline<Machine>();
+}
+
 #undef Z_RD
 #undef Z_WR
 #undef Z_FETCH
 #undef Z_FETCH16
+#undef Z_PC
+#undef Z_JP
+#undef Z_JR
 #undef Z_RD16
 #undef Z_WR16
 #undef Z_PUSH
@@ -770,7 +805,11 @@ xcb_store:
 #undef Z_INC
 #undef Z_DEC
 #undef Z_ADD16
-#undef Z_COND
+#undef Z_CC
+#undef Z_JR_CASE
+#undef Z_RET_CASE
+#undef Z_JP_CASE
+#undef Z_CALL_CASE
 #undef Z_ALU_ROW
 #undef Z_ALU_ROW_X
 #undef Z_LD_CASE

@@ -8,6 +8,10 @@
 // S, Z and parity of a byte in PackedFlags order; lives in IWRAM beside the core.
 extern const uint8_t SzpTable[256];
 
+// Flags of INC (index: result) and DEC (index: 256 + result), C excluded;
+// IWRAM, beside the SzpTable.
+extern const uint8_t IncDecFlagsTable[512];
+
 // The EWRAM table overlay (8,704 bytes at 0x02000000 on the GBA), kept as one
 // object so that the three tables stay together and in this order.
 struct Z80TableOverlay {

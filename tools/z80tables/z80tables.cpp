@@ -86,6 +86,17 @@ int main(int argc, char** argv) {
   std::fprintf(out, "Z80_IWRAM_DATA(\"z80szp\") alignas(4) const uint8_t SzpTable[256] = {\n");
   WriteBytes(out, szp, 256);
   std::fprintf(out, "};\n\n");
+  // INC and DEC flags by result (C is kept by the handler): [r] after INC,
+  // [256 + r] after DEC.
+  uint8_t incDec[512];
+  for (unsigned r = 0; r < 256; ++r) {
+    const unsigned sz = Szp(r) & 0x0C;
+    incDec[r] = static_cast<uint8_t>(sz | ((r & 0x0F) == 0 ? 0x10 : 0) | (r == 0x80 ? 0x01 : 0));
+    incDec[256 + r] = static_cast<uint8_t>(sz | 0x20 | ((r & 0x0F) == 0x0F ? 0x10 : 0) | (r == 0x7F ? 0x01 : 0));
+  }
+  std::fprintf(out, "Z80_IWRAM_DATA(\"z80incdec\") alignas(4) const uint8_t IncDecFlagsTable[512] = {\n");
+  WriteBytes(out, incDec, 512);
+  std::fprintf(out, "};\n\n");
   std::fprintf(out, "Z80_EWRAM_DATA(\"z80tables\") alignas(4) const Z80TableOverlay Z80Tables = {\n  {\n");
   for (unsigned i = 0; i < 2048; ++i) {
     const unsigned a = i >> 3;

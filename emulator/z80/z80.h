@@ -55,19 +55,12 @@ void Z80Reset(Z80StateRecord& state);
 // Returns true when the interrupt was accepted.
 bool Z80AcceptInterrupt(Z80StateRecord& state, uint8_t* memory);
 
-// Runs the core until the machine's FrameEnd returns false. On the host
-// (tests, tools) call Z80Run<Machine>() directly. On the GBA define the entry
-// with Z80_DEFINE_CORE in one translation unit, which places it in IWRAM as
-// ARM code (GCC ignores section attributes on templates):
+// The core itself is in z80_core.h, included by exactly one translation
+// unit. On the host (tests, tools) call Z80Run<Machine>(), which runs until
+// the machine's FrameEnd returns false. On the GBA define the entry with
 //   Z80_DEFINE_CORE(SpectrumCore, SpectrumMachine)
-template <class Machine>
-void Z80Run();
-template <class Machine>
-void Z80RunInline();
-
-#define Z80_DEFINE_CORE(name, Machine) \
-  Z80_IWRAM_CODE("z80core") void name() { Z80RunInline<Machine>(); }
-
-#include "z80_core.h"
+// which places it in IWRAM as ARM code (GCC ignores section attributes on
+// templates) and pins the hot registers to r4..r11 in that unit; the boot
+// then calls SpectrumCore() once and it never returns.
 
 #endif  // TAMBERLIN_Z80_H

@@ -30,33 +30,34 @@ inline uint32_t Sbc16(uint32_t a, uint32_t x, uint32_t r) {
          (((a ^ x) & (a ^ r) & 0x8000) >> 15) | 0x20;
 }
 
+struct Result {
+  uint32_t value;  // A << 24
+  uint32_t flags;  // PackedFlags
+};
+
 // ADD and SUB/CP on A held in the top byte (A32 = A << 24), x a byte.
 // On the GBA the ARM condition flags N Z C V are the packed S Z C P/V, so
 // one MRS gives four flags at once; C is inverted after a subtraction (the
 // XOR with 0x22 also sets N).
-inline uint32_t AddA(uint32_t A32, uint32_t x, uint32_t& F) {
+inline Result AddA(uint32_t A32, uint32_t x) {
 #if defined(__arm__)
   uint32_t r, psr;
   asm("adds %0, %2, %3, lsl #24\n\tmrs %1, cpsr" : "=&r"(r), "=&r"(psr) : "r"(A32), "r"(x) : "cc");
-  F = (psr >> 28) | (((A32 ^ (x << 24) ^ r) >> 24) & 0x10);
-  return r;
+  return {r, (psr >> 28) | (((A32 ^ (x << 24) ^ r) >> 24) & 0x10)};
 #else
   const uint32_t a = A32 >> 24, r = a + x;
-  F = Add8(a, x, r);
-  return (r & 0xFF) << 24;
+  return {(r & 0xFF) << 24, Add8(a, x, r)};
 #endif
 }
 
-inline uint32_t SubA(uint32_t A32, uint32_t x, uint32_t& F) {
+inline Result SubA(uint32_t A32, uint32_t x) {
 #if defined(__arm__)
   uint32_t r, psr;
   asm("subs %0, %2, %3, lsl #24\n\tmrs %1, cpsr" : "=&r"(r), "=&r"(psr) : "r"(A32), "r"(x) : "cc");
-  F = ((psr >> 28) ^ 0x22) | (((A32 ^ (x << 24) ^ r) >> 24) & 0x10);
-  return r;
+  return {r, ((psr >> 28) ^ 0x22) | (((A32 ^ (x << 24) ^ r) >> 24) & 0x10)};
 #else
   const uint32_t a = A32 >> 24, r = a - x;
-  F = Sub8(a, x, r);
-  return (r & 0xFF) << 24;
+  return {(r & 0xFF) << 24, Sub8(a, x, r)};
 #endif
 }
 

@@ -1,7 +1,7 @@
 // Instantiates the core for the GBA with a machine shaped like the real one
 // (fixed addresses, an inlined line-end fast path), so the cross build can be
 // checked and measured on its own: code size, table size, generated code.
-#include "z80.h"
+#include "z80_core.h"
 #include "z80_gba.h"
 
 extern "C" {

@@ -6,7 +6,7 @@
 #include <cstring>
 #include <functional>
 
-#include "z80.h"
+#include "z80_core.h"
 
 struct TestMachine {
   inline static Z80StateRecord state{};

@@ -20,7 +20,11 @@ struct TestMachine {
   // Step mode: every line end ends the "frame" and stops the run, so a run
   // with the counter at 1 executes exactly one charged instruction.
   inline static bool stepMode = true;
-  inline static std::function<bool()> frameEnd;  // line mode; default: stop
+  // Line mode: LineEnd adds a line; the run stops at line end number
+  // stopAtLineEnd (when set) or at a frame end whose hook returns false.
+  inline static int stopAtLineEnd = 0;
+  inline static bool stopRequested = false;
+  inline static std::function<bool()> frameEnd;  // default: stop
   inline static std::function<uint8_t(uint32_t)> portRead;
 
   static Z80StateRecord& State() { return state; }
@@ -34,11 +38,22 @@ struct TestMachine {
     if (stepMode) return true;
     if (lineIndex < 320) samples[lineIndex++] = speaker;
     counter += kTStatesPerLine;
+    if (stopAtLineEnd && lineEnds >= stopAtLineEnd) {
+      stopRequested = true;
+      return true;
+    }
     return lineIndex >= 320;
   }
   static bool FrameEnd() {
-    if (stepMode || !frameEnd) return false;
+    if (stepMode || stopRequested || !frameEnd) return false;
     return frameEnd();
+  }
+  // Line mode from the current state; returns after the next stop.
+  static void RunLines(int lines) {
+    stepMode = false;
+    stopRequested = false;
+    stopAtLineEnd = lineEnds + lines;
+    Z80Run<TestMachine>();
   }
   static void Halt() {
     for (int i = lineIndex; i < 320; ++i) samples[i] = 0;
@@ -54,6 +69,8 @@ struct TestMachine {
     lineIndex = 0;
     lineEnds = 0;
     stepMode = true;
+    stopAtLineEnd = 0;
+    stopRequested = false;
     frameEnd = nullptr;
     portRead = nullptr;
   }

@@ -1,9 +1,10 @@
 // The Z80 core: public interface.
 //
-// The core is one function, Z80Run<Machine>(), whose locals hold the hot
-// registers (A, F, BC, DE, HL, SP, PC, TStateCounter) for the whole run. It is
-// a template over the machine so that the machine's call-outs are bound at
-// compile time and its line end can be inlined into the dispatch loop.
+// The core is one function that holds the hot registers (A, F, BC, DE, HL,
+// SP, PC, TStateCounter) in processor registers for the whole run: locals on
+// the host, r4..r11 on the GBA. It is a template over the machine so that
+// the machine's call-outs are bound at compile time and its line-end fast
+// path is inlined into the dispatch loop.
 //
 // A Machine provides these static members:
 //
@@ -17,7 +18,10 @@
 //                                   true when the frame has ended
 //   bool FrameEnd();                called after LineEnd returned true, with
 //                                   every hot register parked in State() at
-//                                   0x24..0x4F. It may accept the interrupt
+//                                   0x24..0x4F (PC and SP as plain 16-bit
+//                                   values, the counter already refilled;
+//                                   the three machine words are written but
+//                                   never read back). It may accept the interrupt
 //                                   (Z80AcceptInterrupt), run the front end,
 //                                   load a snapshot or a saved state: the core
 //                                   reloads all hot registers from State()
@@ -33,7 +37,11 @@
 //
 // So the line end sees only the counter on its fast path, and the record
 // whole at frame ends: interrupt acceptance, parking for the front end and
-// resuming into a new state are all the same hand-over.
+// resuming into a new state are all the same hand-over. Reloading masks
+// every hot value to its representation, so a damaged saved state cannot
+// break the core. FrameEnd and PortRead may live in other translation units
+// (they are ordinary calls, a few per frame or per IN); LineEnd and the
+// accessors should be inline.
 #ifndef TAMBERLIN_Z80_H
 #define TAMBERLIN_Z80_H
 
@@ -61,6 +69,8 @@ bool Z80AcceptInterrupt(Z80StateRecord& state, uint8_t* memory);
 //   Z80_DEFINE_CORE(SpectrumCore, SpectrumMachine)
 // which places it in IWRAM as ARM code (GCC ignores section attributes on
 // templates) and pins the hot registers to r4..r11 in that unit; the boot
-// then calls SpectrumCore() once and it never returns.
+// then calls SpectrumCore() once and it never returns. Keep that unit to the
+// core and its inline call-outs and compile it with -marm: no other code in
+// it may use r4..r11.
 
 #endif  // TAMBERLIN_Z80_H

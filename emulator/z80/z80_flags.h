@@ -39,7 +39,7 @@ struct Result {
 // On the GBA the ARM condition flags N Z C V are the packed S Z C P/V, so
 // one MRS gives four flags at once; C is inverted after a subtraction (the
 // XOR with 0x22 also sets N).
-inline Result AddA(uint32_t A32, uint32_t x) {
+__attribute__((always_inline)) inline Result AddA(uint32_t A32, uint32_t x) {
 #if defined(__arm__)
   uint32_t r, psr;
   asm("adds %0, %2, %3, lsl #24\n\tmrs %1, cpsr" : "=&r"(r), "=&r"(psr) : "r"(A32), "r"(x) : "cc");
@@ -50,7 +50,7 @@ inline Result AddA(uint32_t A32, uint32_t x) {
 #endif
 }
 
-inline Result SubA(uint32_t A32, uint32_t x) {
+__attribute__((always_inline)) inline Result SubA(uint32_t A32, uint32_t x) {
 #if defined(__arm__)
   uint32_t r, psr;
   asm("subs %0, %2, %3, lsl #24\n\tmrs %1, cpsr" : "=&r"(r), "=&r"(psr) : "r"(A32), "r"(x) : "cc");

@@ -68,7 +68,7 @@ __attribute__((always_inline)) inline z80flags::Result Rotate(uint32_t v, uint32
 #if Z80_PINNED_REGISTERS
 // Spelled out so that GCC uses the post-indexed load instead of keeping a
 // copy of the old PC alive.
-#define Z_FETCH() ({ uint32_t b_; asm("ldrb %0, [%1], #1" : "=r"(b_), "+r"(zpc)); b_; })
+#define Z_FETCH() ({ uint32_t b_; asm("ldrb %0, [%1], #1" : "=r"(b_), "+r"(zpc) : "m"(*zpc)); b_; })
 #else
 #define Z_FETCH() (*zpc++)
 #endif
@@ -796,8 +796,18 @@ void Z80Run() {
   Z80RunInline<Machine>();
 }
 
+#if Z80_PINNED_REGISTERS
+// The loop uses r4..r11 without saving them, so the entry saves them for its
+// caller: a run that ends (tests, benchmarks) returns cleanly.
+#define Z80_DEFINE_CORE(name, Machine)                                                   \
+  extern "C" Z80_IWRAM_CODE("z80core") void name##Loop() { Z80RunInline<Machine>(); }   \
+  extern "C" __attribute__((section(".iwram.text.z80core"), target("arm"), naked)) void name() { \
+    asm volatile("push {r4-r11, ip, lr}\n\tbl " #name "Loop\n\tpop {r4-r11, ip, lr}\n\tbx lr"); \
+  }
+#else
 #define Z80_DEFINE_CORE(name, Machine) \
-  Z80_IWRAM_CODE("z80core") void name() { Z80RunInline<Machine>(); }
+  void name() { Z80RunInline<Machine>(); }
+#endif
 
 #undef Z_RD
 #undef Z_WR

@@ -81,7 +81,11 @@ __attribute__((always_inline)) inline z80flags::Result Rotate(uint32_t v, uint32
 #define Z_PC ((uint32_t)(zpc - mem))
 #define Z_JP(target) zpc = mem + (target)
 // JR/DJNZ: the displacement at pc, from the address after it.
-#define Z_JR() zpc = mem + ((Z_PC + 1 + (uint32_t)(int32_t)(int8_t)*zpc) & 0xFFFF)
+#define Z_JR()                                                       \
+  do {                                                               \
+    zpc += (int32_t)(int8_t)*zpc + 1;                                \
+    if (Z_PC >= 0x10000u) zpc = mem + (Z_PC & 0xFFFF); /* wrapped */ \
+  } while (0)
 #define Z_RD16(dst, a)                                     \
   do {                                                     \
     const uint32_t ra_ = (a);                              \

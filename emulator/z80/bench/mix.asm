@@ -52,7 +52,7 @@ blit2:  dec c
 clear_attrs:
         ld hl, 0x5800
         ld de, 0x5801
-        ld bc, 767
+        ld bc, 255
         ld (hl), 0x38
         ldir
         ret
@@ -146,7 +146,7 @@ beep:   ld b, 8
         xor a
 beep1:  xor 0x10
         out (0xFE), a
-        ld c, 10
+        ld c, 4
 beep2:  dec c
         jr nz, beep2
         djnz beep1

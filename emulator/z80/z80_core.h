@@ -201,26 +201,32 @@ __attribute__((always_inline)) inline z80flags::Result Rotate(uint32_t v, uint32
 
 // ---- CB rows ----
 #define Z_ROT(K, x) do { const z80flags::Result res_ = z80core::Rotate<K>((x), zF, szp); r = res_.value; zF = res_.flags; } while (0)
+// CB rotates and BIT on registers share one tail per kind (the register is
+// put back by op & 7): a branch more for each, a few kilobytes less IWRAM.
+// The (HL) forms, common in pixel loops, stay whole.
 #define Z_CB_ROT_ROW(K)                                                                      \
-  case (K) * 8 + 0: Z_ROT(K, Z_B); Z_SET_B(r); Z_CHARGE(8);            \
-  case (K) * 8 + 1: Z_ROT(K, Z_C); Z_SET_C(r); Z_CHARGE(8);            \
-  case (K) * 8 + 2: Z_ROT(K, Z_D); Z_SET_D(r); Z_CHARGE(8);            \
-  case (K) * 8 + 3: Z_ROT(K, Z_E); Z_SET_E(r); Z_CHARGE(8);            \
-  case (K) * 8 + 4: Z_ROT(K, Z_H); Z_SET_H(r); Z_CHARGE(8);            \
-  case (K) * 8 + 5: Z_ROT(K, Z_L); Z_SET_L(r); Z_CHARGE(8);            \
-  case (K) * 8 + 6: addr = zHL >> 16; Z_ROT(K, Z_RD(addr));             \
-    Z_WR(addr, r); Z_CHARGE(15);                                                             \
-  case (K) * 8 + 7: Z_ROT(K, Z_A); Z_SET_A(r); Z_CHARGE(8);
+  case (K) * 8 + 0: v = Z_B; goto rot##K;                                                    \
+  case (K) * 8 + 1: v = Z_C; goto rot##K;                                                    \
+  case (K) * 8 + 2: v = Z_D; goto rot##K;                                                    \
+  case (K) * 8 + 3: v = Z_E; goto rot##K;                                                    \
+  case (K) * 8 + 4: v = Z_H; goto rot##K;                                                    \
+  case (K) * 8 + 5: v = Z_L; goto rot##K;                                                    \
+  case (K) * 8 + 6: addr = zHL >> 16; Z_ROT(K, Z_RD(addr)); Z_WR(addr, r); Z_CHARGE(15);    \
+  case (K) * 8 + 7: v = Z_A; goto rot##K;
+#define Z_CB_ROT_TAIL(K) \
+  rot##K:                \
+  Z_ROT(K, v);           \
+  goto cb_put;
 #define Z_BITF(x, b) zF = szp[(x) & (1u << (b))] | PackedFlags::H | (zF & PackedFlags::C)
-#define Z_CB_BIT_ROW(b)                                                \
-  case 0x40 + (b) * 8 + 0: Z_BITF(Z_B, b); Z_CHARGE(8);                \
-  case 0x40 + (b) * 8 + 1: Z_BITF(Z_C, b); Z_CHARGE(8);                \
-  case 0x40 + (b) * 8 + 2: Z_BITF(Z_D, b); Z_CHARGE(8);                \
-  case 0x40 + (b) * 8 + 3: Z_BITF(Z_E, b); Z_CHARGE(8);                \
-  case 0x40 + (b) * 8 + 4: Z_BITF(Z_H, b); Z_CHARGE(8);                \
-  case 0x40 + (b) * 8 + 5: Z_BITF(Z_L, b); Z_CHARGE(8);                \
-  case 0x40 + (b) * 8 + 6: Z_BITF(Z_RD(zHL >> 16), b); Z_CHARGE(12);    \
-  case 0x40 + (b) * 8 + 7: Z_BITF(Z_A, b); Z_CHARGE(8);
+#define Z_CB_BIT_ROW(b)                                                             \
+  case 0x40 + (b) * 8 + 0: v = Z_B & (1u << (b)); goto bit_tail;                    \
+  case 0x40 + (b) * 8 + 1: v = Z_C & (1u << (b)); goto bit_tail;                    \
+  case 0x40 + (b) * 8 + 2: v = Z_D & (1u << (b)); goto bit_tail;                    \
+  case 0x40 + (b) * 8 + 3: v = Z_E & (1u << (b)); goto bit_tail;                    \
+  case 0x40 + (b) * 8 + 4: v = Z_H & (1u << (b)); goto bit_tail;                    \
+  case 0x40 + (b) * 8 + 5: v = Z_L & (1u << (b)); goto bit_tail;                    \
+  case 0x40 + (b) * 8 + 6: v = Z_RD(zHL >> 16) & (1u << (b)); zT -= 4; goto bit_tail; \
+  case 0x40 + (b) * 8 + 7: v = Z_A & (1u << (b)); goto bit_tail;
 // RES (base 0x80) and SET (base 0xC0) on registers: the bit is in the
 // register's position inside its word.
 #define Z_CB_RES_ROW(b)                                                                   \
@@ -506,6 +512,24 @@ prefix_cb:
     Z_CB_SET_ROW(4) Z_CB_SET_ROW(5) Z_CB_SET_ROW(6) Z_CB_SET_ROW(7)
     default: __builtin_unreachable();
   }
+
+  Z_CB_ROT_TAIL(0) Z_CB_ROT_TAIL(1) Z_CB_ROT_TAIL(2) Z_CB_ROT_TAIL(3)
+  Z_CB_ROT_TAIL(4) Z_CB_ROT_TAIL(5) Z_CB_ROT_TAIL(6) Z_CB_ROT_TAIL(7)
+cb_put:
+  switch (op & 7) {
+    case 0: Z_SET_B(r); break;
+    case 1: Z_SET_C(r); break;
+    case 2: Z_SET_D(r); break;
+    case 3: Z_SET_E(r); break;
+    case 4: Z_SET_H(r); break;
+    case 5: Z_SET_L(r); break;
+    default: Z_SET_A(r); break;
+  }
+  Z_CHARGE(8);
+
+bit_tail:  // BIT b: v is the operand AND the bit
+  zF = szp[v] | PackedFlags::H | (zF & PackedFlags::C);
+  Z_CHARGE(8);
 
 prefix_ed:
   op = Z_FETCH();  // PC is past both bytes; repeats step back by 2
@@ -864,6 +888,7 @@ void Z80Run() {
 #undef Z_ALU_ROW_X
 #undef Z_LD_CASE
 #undef Z_CB_ROT_ROW
+#undef Z_CB_ROT_TAIL
 #undef Z_ROT
 #undef Z_BITF
 #undef Z_CB_BIT_ROW

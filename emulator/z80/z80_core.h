@@ -129,6 +129,26 @@ __attribute__((always_inline)) inline z80flags::Result Rotate(uint32_t v, uint32
 #define Z_A (zA >> 24)
 #define Z_XH (*IR >> 24)
 #define Z_XL ((*IR >> 16) & 0xFF)
+// The same registers as top-byte words (low 24 bits zero), which ARM gets
+// with at most one AND or as a free shifted operand.
+#define Z_B32 (zBC & 0xFF000000)
+#define Z_C32 (zBC << 8)
+#define Z_D32 (zDE & 0xFF000000)
+#define Z_E32 (zDE << 8)
+#define Z_H32 (zHL & 0xFF000000)
+#define Z_L32 (zHL << 8)
+#define Z_A32 (zA)
+#define Z_XH32 (*IR & 0xFF000000)
+#define Z_XL32 (*IR << 8)
+#define Z_SET_B32(t) zBC = (zBC & 0x00FF0000) | (t)
+#define Z_SET_C32(t) zBC = (zBC & 0xFF000000) | ((t) >> 8)
+#define Z_SET_D32(t) zDE = (zDE & 0x00FF0000) | (t)
+#define Z_SET_E32(t) zDE = (zDE & 0xFF000000) | ((t) >> 8)
+#define Z_SET_H32(t) zHL = (zHL & 0x00FF0000) | (t)
+#define Z_SET_L32(t) zHL = (zHL & 0xFF000000) | ((t) >> 8)
+#define Z_SET_A32(t) zA = (t)
+#define Z_SET_XH32(t) *IR = (*IR & 0x00FF0000) | (t)
+#define Z_SET_XL32(t) *IR = (*IR & 0xFF000000) | ((t) >> 8)
 #define Z_SET_B(v) zBC = (zBC & 0x00FF0000) | ((uint32_t)(v) << 24)
 #define Z_SET_C(v) zBC = (zBC & 0xFF000000) | ((uint32_t)(v) << 16)
 #define Z_SET_D(v) zDE = (zDE & 0x00FF0000) | ((uint32_t)(v) << 24)
@@ -142,18 +162,21 @@ __attribute__((always_inline)) inline z80flags::Result Rotate(uint32_t v, uint32
 #define Z_IDX() ((((*IR) >> 16) + (uint32_t)(int32_t)(int8_t)*zpc++) & 0xFFFF)
 
 // ---- flag groups ----
-#define Z_ADD(x) do { v = (x); const z80flags::Result res_ = z80flags::AddA(zA, v); zA = res_.value; zF = res_.flags; } while (0)
+#define Z_ADD(x32) do { const z80flags::Result res_ = z80flags::AddA(zA, (x32)); zA = res_.value; zF = res_.flags; } while (0)
 // ADC and SBC, rarer and larger, share one tail each (charged before).
-#define Z_ADC(x) do { v = (x); goto adc8; } while (0)
-#define Z_SUB(x) do { v = (x); const z80flags::Result res_ = z80flags::SubA(zA, v); zA = res_.value; zF = res_.flags; } while (0)
-#define Z_SBC(x) do { v = (x); goto sbc8; } while (0)
-#define Z_AND(x) do { r = Z_A & (x); Z_SET_A(r); zF = szp[r] | PackedFlags::H; } while (0)
-#define Z_XOR(x) do { r = Z_A ^ (x); Z_SET_A(r); zF = szp[r]; } while (0)
-#define Z_OR(x) do { r = Z_A | (x); Z_SET_A(r); zF = szp[r]; } while (0)
-#define Z_CP(x) do { v = (x); zF = z80flags::SubA(zA, v).flags; } while (0)
+#define Z_ADC(x32) do { v = (x32) >> 24; goto adc8; } while (0)
+#define Z_SUB(x32) do { const z80flags::Result res_ = z80flags::SubA(zA, (x32)); zA = res_.value; zF = res_.flags; } while (0)
+#define Z_SBC(x32) do { v = (x32) >> 24; goto sbc8; } while (0)
+#define Z_AND(x32) do { zA &= (x32); zF = szp[zA >> 24] | PackedFlags::H; } while (0)
+#define Z_XOR(x32) do { zA ^= (x32); zF = szp[zA >> 24]; } while (0)
+#define Z_OR(x32) do { zA |= (x32); zF = szp[zA >> 24]; } while (0)
+#define Z_CP(x32) do { zF = z80flags::SubA(zA, (x32)).flags; } while (0)
 // r = operand + 1 / - 1; C kept.
 #define Z_INC(x) do { r = ((x) + 1) & 0xFF; zF = (zF & PackedFlags::C) | IncDecFlagsTable[r]; } while (0)
 #define Z_DEC(x) do { r = ((x) - 1) & 0xFF; zF = (zF & PackedFlags::C) | IncDecFlagsTable[256 + r]; } while (0)
+// The same on a register in the top byte: t is the new top-byte value.
+#define Z_INC32(x32) do { t = (x32) + 0x01000000; zF = (zF & PackedFlags::C) | IncDecFlagsTable[t >> 24]; } while (0)
+#define Z_DEC32(x32) do { t = (x32) - 0x01000000; zF = (zF & PackedFlags::C) | IncDecFlagsTable[256 + (t >> 24)]; } while (0)
 // ADD HL/IX/IY,rr on 16-bit values: H, N and C only.
 #define Z_ADD16(dst, a16, x16) do { t = (a16); v = (x16); r = t + v; \
     zF = (zF & 0xCD) | (((t ^ v ^ r) >> 8) & 0x10) | ((r >> 15) & 0x02); dst = r << 16; } while (0)
@@ -182,22 +205,22 @@ __attribute__((always_inline)) inline z80flags::Result Rotate(uint32_t v, uint32
     Z_CHARGE(10);
 
 // ---- unprefixed row helpers ----
-#define Z_ALU_ROW(base, OP)                                         \
-  case (base) + 0: zT -= 4; OP(Z_B); goto test_fetch;                \
-  case (base) + 1: zT -= 4; OP(Z_C); goto test_fetch;                \
-  case (base) + 2: zT -= 4; OP(Z_D); goto test_fetch;                \
-  case (base) + 3: zT -= 4; OP(Z_E); goto test_fetch;                \
-  case (base) + 4: zT -= 4; OP(Z_H); goto test_fetch;                \
-  case (base) + 5: zT -= 4; OP(Z_L); goto test_fetch;                \
-  case (base) + 6: zT -= 7; OP(Z_RD(zHL >> 16)); goto test_fetch;     \
-  case (base) + 7: zT -= 4; OP(Z_A); goto test_fetch;
-#define Z_ALU_ROW_X(base, OP)                                           \
-  case (base) + 4: zT -= 9; OP(Z_XH); goto test_fetch;                   \
-  case (base) + 5: zT -= 9; OP(Z_XL); goto test_fetch;                   \
-  case (base) + 6: zT -= 19; addr = Z_IDX(); OP(Z_RD(addr)); goto test_fetch;
+#define Z_ALU_ROW(base, OP)                                               \
+  case (base) + 0: zT -= 4; OP(Z_B32); goto test_fetch;                   \
+  case (base) + 1: zT -= 4; OP(Z_C32); goto test_fetch;                   \
+  case (base) + 2: zT -= 4; OP(Z_D32); goto test_fetch;                   \
+  case (base) + 3: zT -= 4; OP(Z_E32); goto test_fetch;                   \
+  case (base) + 4: zT -= 4; OP(Z_H32); goto test_fetch;                   \
+  case (base) + 5: zT -= 4; OP(Z_L32); goto test_fetch;                   \
+  case (base) + 6: zT -= 7; OP((uint32_t)Z_RD(zHL >> 16) << 24); goto test_fetch;   \
+  case (base) + 7: zT -= 4; OP(Z_A32); goto test_fetch;
+#define Z_ALU_ROW_X(base, OP)                                                   \
+  case (base) + 4: zT -= 9; OP(Z_XH32); goto test_fetch;                        \
+  case (base) + 5: zT -= 9; OP(Z_XL32); goto test_fetch;                        \
+  case (base) + 6: zT -= 19; addr = Z_IDX(); OP((uint32_t)Z_RD(addr) << 24); goto test_fetch;
 
 // LD r,r' rows (dst fixed), the equal pair going to the shared no-op.
-#define Z_LD_CASE(op, DST, SRC) case (op): Z_SET_##DST(Z_##SRC); Z_CHARGE(4);
+#define Z_LD_CASE(op, DST, SRC) case (op): Z_SET_##DST##32(Z_##SRC##32); Z_CHARGE(4);
 
 // ---- CB rows ----
 #define Z_ROT(K, x) do { const z80flags::Result res_ = z80core::Rotate<K>((x), zF, szp); r = res_.value; zF = res_.flags; } while (0)
@@ -335,22 +358,22 @@ test_fetch:
     case 0x1B: zDE -= 0x10000; Z_CHARGE(6);
     case 0x2B: zHL -= 0x10000; Z_CHARGE(6);
     case 0x3B: zSP -= 0x10000; Z_CHARGE(6);
-    case 0x04: Z_INC(Z_B); Z_SET_B(r); Z_CHARGE(4);
-    case 0x0C: Z_INC(Z_C); Z_SET_C(r); Z_CHARGE(4);
-    case 0x14: Z_INC(Z_D); Z_SET_D(r); Z_CHARGE(4);
-    case 0x1C: Z_INC(Z_E); Z_SET_E(r); Z_CHARGE(4);
-    case 0x24: Z_INC(Z_H); Z_SET_H(r); Z_CHARGE(4);
-    case 0x2C: Z_INC(Z_L); Z_SET_L(r); Z_CHARGE(4);
+    case 0x04: Z_INC32(Z_B32); Z_SET_B32(t); Z_CHARGE(4);
+    case 0x0C: Z_INC32(Z_C32); Z_SET_C32(t); Z_CHARGE(4);
+    case 0x14: Z_INC32(Z_D32); Z_SET_D32(t); Z_CHARGE(4);
+    case 0x1C: Z_INC32(Z_E32); Z_SET_E32(t); Z_CHARGE(4);
+    case 0x24: Z_INC32(Z_H32); Z_SET_H32(t); Z_CHARGE(4);
+    case 0x2C: Z_INC32(Z_L32); Z_SET_L32(t); Z_CHARGE(4);
     case 0x34: addr = zHL >> 16; Z_INC(Z_RD(addr)); Z_WR(addr, r); Z_CHARGE(11);
-    case 0x3C: Z_INC(Z_A); Z_SET_A(r); Z_CHARGE(4);
-    case 0x05: Z_DEC(Z_B); Z_SET_B(r); Z_CHARGE(4);
-    case 0x0D: Z_DEC(Z_C); Z_SET_C(r); Z_CHARGE(4);
-    case 0x15: Z_DEC(Z_D); Z_SET_D(r); Z_CHARGE(4);
-    case 0x1D: Z_DEC(Z_E); Z_SET_E(r); Z_CHARGE(4);
-    case 0x25: Z_DEC(Z_H); Z_SET_H(r); Z_CHARGE(4);
-    case 0x2D: Z_DEC(Z_L); Z_SET_L(r); Z_CHARGE(4);
+    case 0x3C: Z_INC32(Z_A32); Z_SET_A32(t); Z_CHARGE(4);
+    case 0x05: Z_DEC32(Z_B32); Z_SET_B32(t); Z_CHARGE(4);
+    case 0x0D: Z_DEC32(Z_C32); Z_SET_C32(t); Z_CHARGE(4);
+    case 0x15: Z_DEC32(Z_D32); Z_SET_D32(t); Z_CHARGE(4);
+    case 0x1D: Z_DEC32(Z_E32); Z_SET_E32(t); Z_CHARGE(4);
+    case 0x25: Z_DEC32(Z_H32); Z_SET_H32(t); Z_CHARGE(4);
+    case 0x2D: Z_DEC32(Z_L32); Z_SET_L32(t); Z_CHARGE(4);
     case 0x35: addr = zHL >> 16; Z_DEC(Z_RD(addr)); Z_WR(addr, r); Z_CHARGE(11);
-    case 0x3D: Z_DEC(Z_A); Z_SET_A(r); Z_CHARGE(4);
+    case 0x3D: Z_DEC32(Z_A32); Z_SET_A32(t); Z_CHARGE(4);
     case 0x06: Z_SET_B(Z_FETCH()); Z_CHARGE(7);
     case 0x0E: Z_SET_C(Z_FETCH()); Z_CHARGE(7);
     case 0x16: Z_SET_D(Z_FETCH()); Z_CHARGE(7);
@@ -437,14 +460,14 @@ test_fetch:
     Z_ALU_ROW(0xA8, Z_XOR)
     Z_ALU_ROW(0xB0, Z_OR)
     Z_ALU_ROW(0xB8, Z_CP)
-    case 0xC6: zT -= 7; Z_ADD(Z_FETCH()); goto test_fetch;
-    case 0xCE: zT -= 7; Z_ADC(Z_FETCH()); goto test_fetch;
-    case 0xD6: zT -= 7; Z_SUB(Z_FETCH()); goto test_fetch;
-    case 0xDE: zT -= 7; Z_SBC(Z_FETCH()); goto test_fetch;
-    case 0xE6: zT -= 7; Z_AND(Z_FETCH()); goto test_fetch;
-    case 0xEE: zT -= 7; Z_XOR(Z_FETCH()); goto test_fetch;
-    case 0xF6: zT -= 7; Z_OR(Z_FETCH()); goto test_fetch;
-    case 0xFE: zT -= 7; Z_CP(Z_FETCH()); goto test_fetch;
+    case 0xC6: zT -= 7; Z_ADD((uint32_t)Z_FETCH() << 24); goto test_fetch;
+    case 0xCE: zT -= 7; Z_ADC((uint32_t)Z_FETCH() << 24); goto test_fetch;
+    case 0xD6: zT -= 7; Z_SUB((uint32_t)Z_FETCH() << 24); goto test_fetch;
+    case 0xDE: zT -= 7; Z_SBC((uint32_t)Z_FETCH() << 24); goto test_fetch;
+    case 0xE6: zT -= 7; Z_AND((uint32_t)Z_FETCH() << 24); goto test_fetch;
+    case 0xEE: zT -= 7; Z_XOR((uint32_t)Z_FETCH() << 24); goto test_fetch;
+    case 0xF6: zT -= 7; Z_OR((uint32_t)Z_FETCH() << 24); goto test_fetch;
+    case 0xFE: zT -= 7; Z_CP((uint32_t)Z_FETCH() << 24); goto test_fetch;
 
     Z_RET_CASE(0) Z_RET_CASE(1) Z_RET_CASE(2) Z_RET_CASE(3)
     Z_RET_CASE(4) Z_RET_CASE(5) Z_RET_CASE(6) Z_RET_CASE(7)
@@ -720,10 +743,10 @@ prefix_index:
     case 0x2A: Z_FETCH16(addr); Z_RD16(t, addr); *IR = t << 16; Z_CHARGE(20);
     case 0x23: *IR = ((*IR >> 16) + 1) << 16; Z_CHARGE(10);
     case 0x2B: *IR = ((*IR >> 16) - 1) << 16; Z_CHARGE(10);
-    case 0x24: Z_INC(Z_XH); Z_SET_XH(r); Z_CHARGE(9);
-    case 0x25: Z_DEC(Z_XH); Z_SET_XH(r); Z_CHARGE(9);
-    case 0x2C: Z_INC(Z_XL); Z_SET_XL(r); Z_CHARGE(9);
-    case 0x2D: Z_DEC(Z_XL); Z_SET_XL(r); Z_CHARGE(9);
+    case 0x24: Z_INC32(Z_XH32); Z_SET_XH32(t); Z_CHARGE(9);
+    case 0x25: Z_DEC32(Z_XH32); Z_SET_XH32(t); Z_CHARGE(9);
+    case 0x2C: Z_INC32(Z_XL32); Z_SET_XL32(t); Z_CHARGE(9);
+    case 0x2D: Z_DEC32(Z_XL32); Z_SET_XL32(t); Z_CHARGE(9);
     case 0x26: Z_SET_XH(Z_FETCH()); Z_CHARGE(9);
     case 0x2E: Z_SET_XL(Z_FETCH()); Z_CHARGE(9);
     case 0x34: addr = Z_IDX(); Z_INC(Z_RD(addr)); Z_WR(addr, r); Z_CHARGE(23);

@@ -35,28 +35,29 @@ struct Result {
   uint32_t flags;  // PackedFlags
 };
 
-// ADD and SUB/CP on A held in the top byte (A32 = A << 24), x a byte.
+// ADD and SUB/CP on A and the operand both held in the top byte
+// (A32 = A << 24, x32 = x << 24, low bits zero).
 // On the GBA the ARM condition flags N Z C V are the packed S Z C P/V, so
 // one MRS gives four flags at once; C is inverted after a subtraction (the
 // XOR with 0x22 also sets N).
-__attribute__((always_inline)) inline Result AddA(uint32_t A32, uint32_t x) {
+__attribute__((always_inline)) inline Result AddA(uint32_t A32, uint32_t x32) {
 #if defined(__arm__)
   uint32_t r, psr;
-  asm("adds %0, %2, %3, lsl #24\n\tmrs %1, cpsr" : "=&r"(r), "=&r"(psr) : "r"(A32), "r"(x) : "cc");
-  return {r, (psr >> 28) | (((A32 ^ (x << 24) ^ r) >> 24) & 0x10)};
+  asm("adds %0, %2, %3\n\tmrs %1, cpsr" : "=&r"(r), "=&r"(psr) : "r"(A32), "r"(x32) : "cc");
+  return {r, (psr >> 28) | (((A32 ^ x32 ^ r) >> 24) & 0x10)};
 #else
-  const uint32_t a = A32 >> 24, r = a + x;
+  const uint32_t a = A32 >> 24, x = x32 >> 24, r = a + x;
   return {(r & 0xFF) << 24, Add8(a, x, r)};
 #endif
 }
 
-__attribute__((always_inline)) inline Result SubA(uint32_t A32, uint32_t x) {
+__attribute__((always_inline)) inline Result SubA(uint32_t A32, uint32_t x32) {
 #if defined(__arm__)
   uint32_t r, psr;
-  asm("subs %0, %2, %3, lsl #24\n\tmrs %1, cpsr" : "=&r"(r), "=&r"(psr) : "r"(A32), "r"(x) : "cc");
-  return {r, ((psr >> 28) ^ 0x22) | (((A32 ^ (x << 24) ^ r) >> 24) & 0x10)};
+  asm("subs %0, %2, %3\n\tmrs %1, cpsr" : "=&r"(r), "=&r"(psr) : "r"(A32), "r"(x32) : "cc");
+  return {r, ((psr >> 28) ^ 0x22) | (((A32 ^ x32 ^ r) >> 24) & 0x10)};
 #else
-  const uint32_t a = A32 >> 24, r = a - x;
+  const uint32_t a = A32 >> 24, x = x32 >> 24, r = a - x;
   return {(r & 0xFF) << 24, Sub8(a, x, r)};
 #endif
 }

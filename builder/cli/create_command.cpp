@@ -9,6 +9,8 @@
 #include "cli/terminal_ui.h"
 #include "core/create_image.h"
 #include "core/disk_file_system.h"
+#include "core/image_layout.h"
+#include "core/pogo_plugin.h"
 #include "core/rom_list.h"
 #include "core/startup.h"
 #include "data/embedded.h"
@@ -20,6 +22,16 @@ namespace {
 // The file dialog hands out full paths; so does the command, whatever the user typed.
 std::string fullPath(const std::string& path) {
   return std::filesystem::absolute(std::filesystem::u8path(path)).lexically_normal().u8string();
+}
+
+// The plug-in table keeps 31 characters of a name; games that agree that far share a record
+// name, and the emulator cannot tell them apart.
+void warnAboutNameClashes(const SettingsFile& settings) {
+  for (const auto& clash : pogoNameClashes(settings))
+    std::fprintf(stderr,
+                 "tmb: warning: the games \"%s\" and \"%s\" agree in their first %zu characters: both are "
+                 "\"%s\" in the Pogoshell table, and the emulator cannot tell them apart\n",
+                 clash.first.c_str(), clash.second.c_str(), kPogoNameField, pogoRecordName(clash.first).c_str());
 }
 
 }  // namespace
@@ -37,11 +49,6 @@ int runCreate(const Options& options) {
     }
     snapshots.push_back(path);
   }
-  if (snapshots.empty()) {
-    std::fprintf(stderr, "tmb: no snapshots given; the Pogoshell plug-in cannot be built by this version yet\n");
-    return kExitFailed;
-  }
-
   SettingsFile settings;
   try {
     settings = SettingsFile::load(fs, settingsFileFor(options));
@@ -53,6 +60,7 @@ int runCreate(const Options& options) {
 
   RomList list;
   list.addGames(settings, snapshots, startup.defaultPreset);
+  if (list.empty()) warnAboutNameClashes(settings);
 
   const auto launcher = makeLauncher();
   BuildEnvironment env{fs, ui, *launcher, data::emulatorImage(), data::themeFiles, workingDirectory(),

@@ -8,6 +8,7 @@
 #include <iterator>
 
 #include "core/bytes.h"
+#include "data/embedded.h"
 #include "test_support.h"
 
 namespace tmb {
@@ -124,6 +125,59 @@ TEST_F(Cli, FailuresAndWrongUsage) {
     EXPECT_EQ(tmb(c.args), c.status) << c.args;
     EXPECT_NE(err.find(c.says), std::string::npos) << c.args << ": " << err;
   }
+}
+
+TEST_F(Cli, PogoshellPluginThemeAndBuildScript) {
+  const fs::path P = dir / "Pogoshell";
+  for (const char* sub : {"plugins", "theme", "root/.shell"}) fs::create_directories(P / sub);
+  {
+    std::ofstream ini(dir / "TMB.INI", std::ios::app);
+    ini << "[Settings]\nPogoshell=" << P.string() << "\nAssociations=Maintain\nTheme=PogoXP\nCompile=Yes\n"
+        << "[Cave]\nFilename=Cave Quest\nControl=QAOP\n";
+  }
+  ASSERT_EQ(tmb("create"), 0) << err;
+  EXPECT_NE(out.find("No ROMS selected!\nThis will create a PogoShell resource."), std::string::npos) << out;
+  EXPECT_NE(out.find("GO.BAT was not started"), std::string::npos) << out;
+  EXPECT_NE(out.find("TMB4POGO binary created. Have fun!"), std::string::npos) << out;
+
+  const Bytes emulator = readFile(TMB_GBA_IMAGE);
+  const Bytes f = readFile(P / "root" / ".plugins" / "tmb.gba");
+  ASSERT_EQ(f.size(), emulator.size() + 2 * 42 + 1);
+  EXPECT_TRUE(std::equal(emulator.begin(), emulator.end(), f.begin()));
+  auto rec = [&](int i) { return Bytes(f.begin() + emulator.size() + 42 * i, f.begin() + emulator.size() + 42 * (i + 1)); };
+  const Bytes kempston{45, 5, 25, 10, 41, 42, 44, 43, 11, 2}, qaop{5, 3, 25, 10, 15, 14, 30, 35, 11, 2};
+  Bytes expected = test::bytesOf("<POGOSHELL>" + std::string(20, ' ') + '\0');
+  expected.insert(expected.end(), kempston.begin(), kempston.end());
+  EXPECT_EQ(rec(0), expected);
+  expected = test::bytesOf("cave" + std::string(27, ' ') + '\0');
+  expected.insert(expected.end(), qaop.begin(), qaop.end());
+  EXPECT_EQ(rec(1), expected);
+  EXPECT_EQ(f.back(), 0);
+
+  const auto theme = data::themeFiles("PogoXP");
+  ASSERT_TRUE(theme);
+  EXPECT_EQ(readFile(P / "root" / ".shell" / "filetypes"), Bytes(theme->filetypes.begin(), theme->filetypes.end()));
+  EXPECT_EQ(readFile(P / "root" / ".shell" / "gui.cfg"), Bytes(theme->gui.begin(), theme->gui.end()));
+  EXPECT_EQ(readFile(P / "root" / ".shell" / "icons.bmp"), Bytes(theme->icons.begin(), theme->icons.end()));
+}
+
+TEST_F(Cli, PogoshellFailuresAndNameWarnings) {
+  EXPECT_EQ(tmb("create"), 1) << "no Pogoshell folder set";
+  EXPECT_NE(err.find("You have not setup a path for this binary!"), std::string::npos) << err;
+
+  const fs::path P = dir / "Pogoshell";
+  fs::create_directories(P / "root");  // no .shell
+  const std::string stem(31, 'x');
+  {
+    std::ofstream ini(dir / "TMB.INI", std::ios::app);
+    ini << "[Settings]\nPogoshell=" << P.string() << "\nAssociations=Maintain\nTheme=Amiga\n"
+        << "[" << stem << "_one]\nControl=Kempston\n[" << stem << "_two]\nControl=Cursor\n";
+  }
+  EXPECT_EQ(tmb("create"), 1);
+  EXPECT_NE(err.find(".shell/filetypes"), std::string::npos) << err;
+  EXPECT_NE(err.find("warning: the games \"" + stem + "_one\" and \"" + stem + "_two\""), std::string::npos) << err;
+  EXPECT_EQ(out.find("Have fun"), std::string::npos) << out;
+  EXPECT_EQ(fs::file_size(P / "root" / ".plugins" / "tmb.gba"), readFile(TMB_GBA_IMAGE).size() + 3 * 42 + 1);
 }
 
 }  // namespace

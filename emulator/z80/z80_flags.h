@@ -42,9 +42,19 @@ struct Result {
 // XOR with 0x22 also sets N).
 __attribute__((always_inline)) inline Result AddA(uint32_t A32, uint32_t x32) {
 #if defined(__arm__)
-  uint32_t r, psr;
-  asm("adds %0, %2, %3\n\tmrs %1, cpsr" : "=&r"(r), "=&r"(psr) : "r"(A32), "r"(x32) : "cc");
-  return {r, (psr >> 28) | (((A32 ^ x32 ^ r) >> 24) & 0x10)};
+  // H is the carry out of the low nibbles: shifted to the top, a second
+  // addition gives it as the ARM carry.
+  uint32_t r, f, nib;
+  asm("adds %0, %3, %4\n\t"
+      "mrs %1, cpsr\n\t"
+      "mov %2, %3, lsl #4\n\t"
+      "mov %1, %1, lsr #28\n\t"
+      "cmn %2, %4, lsl #4\n\t"
+      "orrcs %1, %1, #0x10"
+      : "=&r"(r), "=&r"(f), "=&r"(nib)
+      : "r"(A32), "r"(x32)
+      : "cc");
+  return {r, f};
 #else
   const uint32_t a = A32 >> 24, x = x32 >> 24, r = a + x;
   return {(r & 0xFF) << 24, Add8(a, x, r)};
@@ -53,9 +63,18 @@ __attribute__((always_inline)) inline Result AddA(uint32_t A32, uint32_t x32) {
 
 __attribute__((always_inline)) inline Result SubA(uint32_t A32, uint32_t x32) {
 #if defined(__arm__)
-  uint32_t r, psr;
-  asm("subs %0, %2, %3\n\tmrs %1, cpsr" : "=&r"(r), "=&r"(psr) : "r"(A32), "r"(x32) : "cc");
-  return {r, ((psr >> 28) ^ 0x22) | (((A32 ^ x32 ^ r) >> 24) & 0x10)};
+  uint32_t r, f, nib;
+  asm("subs %0, %3, %4\n\t"
+      "mrs %1, cpsr\n\t"
+      "mov %2, %3, lsl #4\n\t"
+      "mov %1, %1, lsr #28\n\t"
+      "eor %1, %1, #0x22\n\t"
+      "cmp %2, %4, lsl #4\n\t"
+      "orrcc %1, %1, #0x10"
+      : "=&r"(r), "=&r"(f), "=&r"(nib)
+      : "r"(A32), "r"(x32)
+      : "cc");
+  return {r, f};
 #else
   const uint32_t a = A32 >> 24, x = x32 >> 24, r = a - x;
   return {(r & 0xFF) << 24, Sub8(a, x, r)};

@@ -11,6 +11,12 @@
 #include <string>
 #include <vector>
 
+#include "core/create_image.h"
+#include "core/disk_file_system.h"
+#include "core/rom_list.h"
+#include "core/settings_file.h"
+#include "data/embedded.h"
+
 namespace fs = std::filesystem;
 using Clock = std::chrono::steady_clock;
 
@@ -37,6 +43,35 @@ void concatenate(const std::vector<std::string>& files, const fs::path& out) {
   std::fclose(o);
 }
 
+struct QuietProgress : tmb::Progress {
+  void setMinimum(int) override {}
+  void setMaximum(int) override {}
+  void setStep(int) override {}
+  void stepIt() override {}
+  void setPosition(int) override {}
+};
+struct QuietUi : tmb::UserInterface {
+  QuietProgress bar;
+  void message(const std::string&, const std::string&, tmb::MessageIcon) override {}
+  bool askYesNo(const std::string&, const std::string&) override { return true; }
+  tmb::Progress& progress() override { return bar; }
+};
+struct NoLauncher : tmb::Launcher {
+  std::optional<std::string> open(const std::string&, const std::string&) override { return std::nullopt; }
+};
+
+// The core's build alone, in this process: the command without process start and settings.
+void createInProcess(const std::vector<std::string>& files, const fs::path& out) {
+  tmb::DiskFileSystem disk;
+  QuietUi ui;
+  NoLauncher launcher;
+  tmb::SettingsFile settings;
+  tmb::RomList list;
+  list.addGames(settings, files, "Kempston");
+  tmb::BuildEnvironment env{disk, ui, launcher, tmb::data::emulatorImage(), nullptr, out.string(), std::nullopt};
+  if (tmb::createImage(list.rows(), settings, env) != tmb::CreateResult::Created) std::exit(1);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -59,7 +94,8 @@ int main(int argc, char** argv) {
   }
   const std::string command = "cd '" + dir.string() + "' && '" + tmb + "' create --yes --out out" + args + " >/dev/null";
 
-  std::vector<double> tmbTimes, catTimes;
+  std::vector<double> tmbTimes, catTimes, coreTimes;
+  fs::create_directories(dir / "core");
   for (int round = 0; round < kRounds; ++round) {
     auto t0 = Clock::now();
     concatenate(files, dir / "cat.bin");
@@ -69,6 +105,9 @@ int main(int argc, char** argv) {
       return 1;
     }
     auto t2 = Clock::now();
+    createInProcess(files, dir / "core");
+    auto t3 = Clock::now();
+    coreTimes.push_back(std::chrono::duration<double, std::milli>(t3 - t2).count());
     catTimes.push_back(std::chrono::duration<double, std::milli>(t1 - t0).count());
     tmbTimes.push_back(std::chrono::duration<double, std::milli>(t2 - t1).count());
   }
@@ -77,6 +116,7 @@ int main(int argc, char** argv) {
   std::printf("pack_bench: %d files of %zu bytes, median of %d rounds\n", kGames, kSnaSize, kRounds);
   std::printf("  tmb create (whole process):  %8.1f ms  (%llu-byte image)\n", tmbMs,
               static_cast<unsigned long long>(imageSize));
+  std::printf("  core build in this process:  %8.1f ms\n", median(coreTimes));
   std::printf("  plain concatenation:         %8.1f ms\n", catMs);
   std::printf("  ratio tmb / concatenation:   %8.2f\n", tmbMs / catMs);
   fs::remove_all(dir);

@@ -37,8 +37,9 @@ void TerminalProgress::stepIt() {
 
 void TerminalProgress::setPosition(int value) {
   position_ = value;
-  if (value == minimum_ && onScreen_) {
-    std::fputs("\r\033[K", stderr);  // back at the start: the bar has done its job
+  if (value == minimum_) {
+    // Back at the start: the bar has done its job and goes away.
+    if (onScreen_) std::fputs("\r\033[K", stderr);
     onScreen_ = false;
     return;
   }

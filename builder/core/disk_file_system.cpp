@@ -82,17 +82,20 @@ std::uint64_t DiskFileSystem::fileSize(const std::string& path) {
 
 Bytes DiskFileSystem::readFile(const std::string& path) {
   FilePtr f = openOrFail(path, "rb", "Cannot open file");
-  Bytes bytes;
+  // Read straight into the buffer at the size the file has now, then whatever it grew by.
   std::error_code ec;
   const auto expected = fs::file_size(fs::u8path(path), ec);
-  if (!ec) bytes.reserve(static_cast<std::size_t>(expected));  // only a hint: the read decides
-  std::uint8_t chunk[1 << 16];
-  for (;;) {
-    const std::size_t n = std::fread(chunk, 1, sizeof chunk, f.get());
-    bytes.insert(bytes.end(), chunk, chunk + n);
-    if (n < sizeof chunk) break;
+  Bytes bytes(ec ? 0 : static_cast<std::size_t>(expected));
+  std::size_t got = std::fread(bytes.data(), 1, bytes.size(), f.get());
+  if (got == bytes.size()) {
+    std::uint8_t chunk[1 << 12];
+    for (std::size_t n; (n = std::fread(chunk, 1, sizeof chunk, f.get())) > 0;) {
+      bytes.insert(bytes.end(), chunk, chunk + n);
+      got += n;
+    }
   }
   if (std::ferror(f.get())) fail("Cannot read file", path, errno ? errno : EIO);
+  bytes.resize(got);
   return bytes;
 }
 

@@ -12,8 +12,13 @@ std::string gameKey(const std::string& path) { return lowerAscii(withoutExtensio
 std::string RomListEntry::gameKey() const { return lowerAscii(withoutExtension(fileName)); }
 
 bool romNameLess(const std::string& a, const std::string& b) {
-  const std::string la = lowerAscii(a), lb = lowerAscii(b);
-  if (la != lb) return la < lb;
+  auto lower = [](char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; };
+  const std::size_t n = std::min(a.size(), b.size());
+  for (std::size_t i = 0; i < n; ++i) {
+    const unsigned char la = static_cast<unsigned char>(lower(a[i])), lb = static_cast<unsigned char>(lower(b[i]));
+    if (la != lb) return la < lb;
+  }
+  if (a.size() != b.size()) return a.size() < b.size();
   // Same letters: the first position whose case differs decides, lower case first.
   for (std::size_t i = 0; i < a.size(); ++i)
     if (a[i] != b[i]) return a[i] > b[i];
@@ -33,12 +38,13 @@ void RomList::addGames(SettingsFile& settings, const std::vector<std::string>& p
     row.romName = settings.readString(key, "Filename", key).substr(0, kRomNameLength);
     row.control = settings.readString(key, "Control", defaultPreset);
     rows_.push_back(row);
-    // Stable, so that games of one name keep the order they were added in.
-    std::stable_sort(rows_.begin(), rows_.end(),
-                     [](const RomListEntry& a, const RomListEntry& b) { return romNameLess(a.romName, b.romName); });
     settings.writeString(key, "Filename", row.romName);
     settings.writeString(key, "Control", row.control);
   }
+  // Sorting once after the loop gives what sorting after every row gives, as the sort is
+  // stable: games of one name keep the order they were added in.
+  std::stable_sort(rows_.begin(), rows_.end(),
+                   [](const RomListEntry& a, const RomListEntry& b) { return romNameLess(a.romName, b.romName); });
 }
 
 }  // namespace tmb

@@ -10,7 +10,7 @@
 
 struct TestMachine {
   inline static Z80StateRecord state{};
-  inline static uint8_t memory[kZ80MemorySize];
+  alignas(4) inline static uint8_t memory[kZ80MemorySize];
   inline static uint8_t speaker = 0;
   inline static uint8_t rMode = 0;
   inline static int lineIndex = 0;

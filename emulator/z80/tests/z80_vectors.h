@@ -80,13 +80,19 @@ void RunAll(Z80StateRecord& s, uint8_t* mem, uint8_t& speaker, uint8_t& rMode, u
         s.tStateCounter = 1;
         speaker = 0x55;
         run();
-        const uint32_t* words = reinterpret_cast<const uint32_t*>(&s);
+        const uint32_t* regs = reinterpret_cast<const uint32_t*>(&s);
         for (int w = 0; w < 20; ++w)
-          if (w != 0x24 / 4 && w != 0x2C / 4 && w != 0x4C / 4) h = Fold(h, words[w]);
+          if (w != 0x24 / 4 && w != 0x2C / 4 && w != 0x4C / 4) h = Fold(h, regs[w]);
         h = Fold(h, speaker);
       }
+      // Memory by words: one multiply each keeps the GBA side to a few
+      // seconds of emulated time.
       uint32_t m = 0;
-      for (uint32_t a = 0; a < 0x10000; a += 4) m = Fold(m, mem[a] | mem[a + 1] << 8 | mem[a + 2] << 16 | uint32_t(mem[a + 3]) << 24);
+      for (uint32_t a = 0; a < 0x10000; a += 4) {
+        uint32_t word;
+        __builtin_memcpy(&word, mem + a, 4);
+        m = (m ^ word) * 16777619u;
+      }
       hashes[g * 256 + op] = Fold(h, m);
     }
   }

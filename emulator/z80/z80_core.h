@@ -162,15 +162,15 @@ __attribute__((always_inline)) inline z80flags::Result Rotate(uint32_t v, uint32
 #define Z_IDX() ((((*IR) >> 16) + (uint32_t)(int32_t)(int8_t)*zpc++) & 0xFFFF)
 
 // ---- flag groups ----
-#define Z_ADD(x32) do { const z80flags::Result res_ = z80flags::AddA(zA, (x32)); zA = res_.value; zF = res_.flags; } while (0)
+#define Z_ADD(x32, n) do { const z80flags::Result res_ = z80flags::AddA(zA, (x32)); zA = res_.value; zF = res_.flags; Z_CHARGE(n); } while (0)
 // ADC and SBC, rarer and larger, share one tail each (charged before).
-#define Z_ADC(x32) do { v = (x32) >> 24; goto adc8; } while (0)
-#define Z_SUB(x32) do { const z80flags::Result res_ = z80flags::SubA(zA, (x32)); zA = res_.value; zF = res_.flags; } while (0)
-#define Z_SBC(x32) do { v = (x32) >> 24; goto sbc8; } while (0)
-#define Z_AND(x32) do { zA &= (x32); zF = szp[zA >> 24] | PackedFlags::H; } while (0)
-#define Z_XOR(x32) do { zA ^= (x32); zF = szp[zA >> 24]; } while (0)
-#define Z_OR(x32) do { zA |= (x32); zF = szp[zA >> 24]; } while (0)
-#define Z_CP(x32) do { zF = z80flags::SubA(zA, (x32)).flags; } while (0)
+#define Z_ADC(x32, n) do { v = (x32) >> 24; zT -= (n); goto adc8; } while (0)
+#define Z_SUB(x32, n) do { const z80flags::Result res_ = z80flags::SubA(zA, (x32)); zA = res_.value; zF = res_.flags; Z_CHARGE(n); } while (0)
+#define Z_SBC(x32, n) do { v = (x32) >> 24; zT -= (n); goto sbc8; } while (0)
+#define Z_AND(x32, n) do { zA &= (x32); zF = szp[zA >> 24] | PackedFlags::H; Z_CHARGE(n); } while (0)
+#define Z_XOR(x32, n) do { zA ^= (x32); zF = szp[zA >> 24]; Z_CHARGE(n); } while (0)
+#define Z_OR(x32, n) do { zA |= (x32); zF = szp[zA >> 24]; Z_CHARGE(n); } while (0)
+#define Z_CP(x32, n) do { zF = z80flags::SubA(zA, (x32)).flags; Z_CHARGE(n); } while (0)
 // r = operand + 1 / - 1; C kept.
 #define Z_INC(x) do { r = ((x) + 1) & 0xFF; zF = (zF & PackedFlags::C) | IncDecFlagsTable[r]; } while (0)
 #define Z_DEC(x) do { r = ((x) - 1) & 0xFF; zF = (zF & PackedFlags::C) | IncDecFlagsTable[256 + r]; } while (0)
@@ -206,18 +206,18 @@ __attribute__((always_inline)) inline z80flags::Result Rotate(uint32_t v, uint32
 
 // ---- unprefixed row helpers ----
 #define Z_ALU_ROW(base, OP)                                               \
-  case (base) + 0: zT -= 4; OP(Z_B32); goto test_fetch;                   \
-  case (base) + 1: zT -= 4; OP(Z_C32); goto test_fetch;                   \
-  case (base) + 2: zT -= 4; OP(Z_D32); goto test_fetch;                   \
-  case (base) + 3: zT -= 4; OP(Z_E32); goto test_fetch;                   \
-  case (base) + 4: zT -= 4; OP(Z_H32); goto test_fetch;                   \
-  case (base) + 5: zT -= 4; OP(Z_L32); goto test_fetch;                   \
-  case (base) + 6: zT -= 7; OP((uint32_t)Z_RD(zHL >> 16) << 24); goto test_fetch;   \
-  case (base) + 7: zT -= 4; OP(Z_A32); goto test_fetch;
+  case (base) + 0: OP(Z_B32, 4);                   \
+  case (base) + 1: OP(Z_C32, 4);                   \
+  case (base) + 2: OP(Z_D32, 4);                   \
+  case (base) + 3: OP(Z_E32, 4);                   \
+  case (base) + 4: OP(Z_H32, 4);                   \
+  case (base) + 5: OP(Z_L32, 4);                   \
+  case (base) + 6: OP((uint32_t)Z_RD(zHL >> 16) << 24, 7);   \
+  case (base) + 7: OP(Z_A32, 4);
 #define Z_ALU_ROW_X(base, OP)                                                   \
-  case (base) + 4: zT -= 9; OP(Z_XH32); goto test_fetch;                        \
-  case (base) + 5: zT -= 9; OP(Z_XL32); goto test_fetch;                        \
-  case (base) + 6: zT -= 19; addr = Z_IDX(); OP((uint32_t)Z_RD(addr) << 24); goto test_fetch;
+  case (base) + 4: OP(Z_XH32, 9);                        \
+  case (base) + 5: OP(Z_XL32, 9);                        \
+  case (base) + 6: addr = Z_IDX(); OP((uint32_t)Z_RD(addr) << 24, 19);
 
 // LD r,r' rows (dst fixed), the equal pair going to the shared no-op.
 #define Z_LD_CASE(op, DST, SRC) case (op): Z_SET_##DST##32(Z_##SRC##32); Z_CHARGE(4);
@@ -460,14 +460,14 @@ test_fetch:
     Z_ALU_ROW(0xA8, Z_XOR)
     Z_ALU_ROW(0xB0, Z_OR)
     Z_ALU_ROW(0xB8, Z_CP)
-    case 0xC6: zT -= 7; Z_ADD((uint32_t)Z_FETCH() << 24); goto test_fetch;
-    case 0xCE: zT -= 7; Z_ADC((uint32_t)Z_FETCH() << 24); goto test_fetch;
-    case 0xD6: zT -= 7; Z_SUB((uint32_t)Z_FETCH() << 24); goto test_fetch;
-    case 0xDE: zT -= 7; Z_SBC((uint32_t)Z_FETCH() << 24); goto test_fetch;
-    case 0xE6: zT -= 7; Z_AND((uint32_t)Z_FETCH() << 24); goto test_fetch;
-    case 0xEE: zT -= 7; Z_XOR((uint32_t)Z_FETCH() << 24); goto test_fetch;
-    case 0xF6: zT -= 7; Z_OR((uint32_t)Z_FETCH() << 24); goto test_fetch;
-    case 0xFE: zT -= 7; Z_CP((uint32_t)Z_FETCH() << 24); goto test_fetch;
+    case 0xC6: Z_ADD((uint32_t)Z_FETCH() << 24, 7);
+    case 0xCE: Z_ADC((uint32_t)Z_FETCH() << 24, 7);
+    case 0xD6: Z_SUB((uint32_t)Z_FETCH() << 24, 7);
+    case 0xDE: Z_SBC((uint32_t)Z_FETCH() << 24, 7);
+    case 0xE6: Z_AND((uint32_t)Z_FETCH() << 24, 7);
+    case 0xEE: Z_XOR((uint32_t)Z_FETCH() << 24, 7);
+    case 0xF6: Z_OR((uint32_t)Z_FETCH() << 24, 7);
+    case 0xFE: Z_CP((uint32_t)Z_FETCH() << 24, 7);
 
     Z_RET_CASE(0) Z_RET_CASE(1) Z_RET_CASE(2) Z_RET_CASE(3)
     Z_RET_CASE(4) Z_RET_CASE(5) Z_RET_CASE(6) Z_RET_CASE(7)

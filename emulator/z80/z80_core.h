@@ -3,10 +3,11 @@
 // the host); everything else includes z80.h.
 //
 // Hot registers: A in bits 24..31 of a word, F as PackedFlags in bits 0..7,
-// BC/DE/HL in bits 16..31, SP plain, PC a pointer into memory that is
-// reduced lazily (fetches may run up to 0x10000 + n, which the GuardMirror
-// answers; every loaded or stored PC is 16-bit, and each line end reduces it). Each switch below is one of
-// the five 256-entry handler tables.
+// BC/DE/HL and SP in bits 16..31 (so 16-bit steps wrap by themselves and
+// the top half indexes memory as a shifted operand), PC a pointer into
+// memory reduced lazily: fetches may run up to 0x10000 + n, which the
+// GuardMirror answers; every loaded or stored PC is 16-bit, and each line end
+// reduces it. Each switch below is one of the five 256-entry handler tables.
 #ifndef TAMBERLIN_Z80_CORE_H
 #define TAMBERLIN_Z80_CORE_H
 
@@ -20,8 +21,8 @@
 // them in r4..r11 across the whole loop instead of shuffling and spilling
 // locals. Callee-saved registers survive every call-out. The cost: the
 // translation unit that includes this file can use r4..r11 for nothing else,
-// so it should hold only the core and its inline call-outs, and the core
-// entry never returns there (its caller's r4..r11 are not restored).
+// so it should hold only the core and its inline call-outs; the entry that
+// Z80_DEFINE_CORE makes saves them for its caller.
 #if defined(__arm__) && !defined(__linux__)
 #define Z80_PINNED_REGISTERS 1
 register uint32_t zA asm("r4");          // A << 24

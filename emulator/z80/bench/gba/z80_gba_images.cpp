@@ -48,7 +48,7 @@ extern "C" [[noreturn]] void tmbBoot() {
 
 #else
 
-extern "C" const uint8_t Z80MixProgram[], Z80MixProgramEnd[];
+extern "C" const uint8_t Z80MixProgram[], Z80MixProgramEnd[], Z80RegistersProgram[], Z80RegistersProgramEnd[];
 
 // Shaped like the real line end: one sample per line, a frame every 320.
 struct BenchMachine : Z80GbaAddresses {
@@ -78,7 +78,10 @@ extern "C" [[noreturn]] void tmbBoot() {
   CopyWords(__ewram_load, __ewram_start, __ewram_end);
   uint8_t* mem = Z80GbaAddresses::Memory();
   for (uint32_t i = 0; i < 0x10100; ++i) mem[i] = 0;
-  for (const uint8_t* p = Z80MixProgram; p != Z80MixProgramEnd; ++p) mem[0x8000 + (p - Z80MixProgram)] = *p;
+  const bool registers = Word(z80gba::kProgram) == 1;  // poked by the host before the start
+  const uint8_t* from = registers ? Z80RegistersProgram : Z80MixProgram;
+  const uint8_t* end = registers ? Z80RegistersProgramEnd : Z80MixProgramEnd;
+  for (const uint8_t* p = from; p != end; ++p) mem[0x8000 + (p - from)] = *p;
   Z80StateRecord& s = Z80GbaAddresses::State();
   Z80Reset(s);
   s.PC = 0x8000;

@@ -1,6 +1,10 @@
 #include "input/button_sampling.h"
 
 #include "gba/attributes.h"
+// The machine's view of this function: including it checks the two agree.
+#if __has_include("machine/input_hooks.h")
+#include "machine/input_hooks.h"
+#endif
 
 namespace tmb {
 

@@ -4,6 +4,9 @@
 #include "boot/memory_map.h"
 #include "gba/registers.h"
 #include "input/spectrum_keys.h"
+#if __has_include("machine/input_hooks.h")
+#include "machine/input_hooks.h"
+#endif
 
 namespace tmb {
 

@@ -95,6 +95,19 @@ TEST_F(InputTest, EveryKeyCodeLandsOnItsKey) {
   }
 }
 
+TEST_F(InputTest, OnlyARunningGameSeesTheButtons) {
+  setMap({key::Q, key::JoyFire});
+  hold(KEY_A | KEY_B);
+  for (uint8_t mode = kModeMenuOpening; mode <= kModeIntro; ++mode) {
+    g.frontEndMode = mode;
+    EXPECT_EQ(in(0x00FE), 0xFF) << int(mode);
+    EXPECT_EQ(in(0x001F), 0x00) << int(mode);
+  }
+  g.frontEndMode = kModeRunning;
+  EXPECT_EQ(in(0x00FE), 0xFE);
+  EXPECT_EQ(in(0x001F), 0x10);
+}
+
 TEST_F(InputTest, MapTakesEffectOnlyWhenApplied) {
   setMap({key::Q});
   hold(KEY_A);

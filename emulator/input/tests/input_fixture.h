@@ -41,12 +41,16 @@ class InputTest : public ::testing::Test {
     applyControlMap();
   }
 
-  // An IN from `port` while the game runs: sample, decode, wipe the key state.
+  // An IN from `port`: in front-end mode 0 sample, then decode and wipe the key state.
   uint8_t in(uint32_t port) {
-    sampleButtons();
+#if defined(TMB_MACHINE_PORT_READ)
+    return portRead(port);
+#else
+    if (g.frontEndMode == kModeRunning) sampleButtons();
     const uint8_t v = decodePort(port, g.keyboardRows, g.kempston);
     clearKeyState();
     return v;
+#endif
   }
 
   GlobalsBlock& g = globals();

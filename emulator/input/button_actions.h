@@ -13,13 +13,13 @@ namespace tmb {
 // One held button: byte = (byte & clear) | set, at GlobalsBlock offset
 // `target` (a KeyboardRows byte or the Kempston byte). A key clears its row
 // bit, a joystick direction sets its Kempston bit, no key does neither.
-struct ButtonAction {
+struct alignas(4) ButtonAction {
   uint8_t target;
   uint8_t clear;
   uint8_t set;
   uint8_t unused;
 };
-static_assert(sizeof(ButtonAction) == 4, "one word per action");
+static_assert(sizeof(ButtonAction) == 4, "one word per action: a port read loads it in one go");
 
 // Filled by applyControlMap(); read by every port read in front-end mode 0.
 extern ButtonAction ButtonActions[kButtonCount];

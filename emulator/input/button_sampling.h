@@ -14,9 +14,12 @@
 namespace tmb {
 
 namespace detail {
+// One load of the action word; the byte fields come out of it by shifts.
 __attribute__((always_inline)) inline void perform(uint8_t* block, const ButtonAction& a) {
-  uint8_t& b = block[a.target];
-  b = static_cast<uint8_t>((b & a.clear) | a.set);
+  uint32_t w;
+  __builtin_memcpy(&w, &a, sizeof w);
+  uint8_t& b = block[w & 0xFF];
+  b = static_cast<uint8_t>((b & (w >> 8)) | (w >> 16));
 }
 }  // namespace detail
 

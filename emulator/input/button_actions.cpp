@@ -19,12 +19,12 @@ ButtonAction actionForKey(uint8_t code) {
   if (code >= 1 && code <= 40) {
     const uint32_t k = code - 1u;
     const uint8_t bit = static_cast<uint8_t>(1u << (4 - k % 5));
-    return {static_cast<uint8_t>(kRowsOffset + k / 5), static_cast<uint8_t>(~bit), 0, 0};
+    return {static_cast<uint8_t>(kRowsOffset + k / 5), bit, 0, 0};
   }
   if (code >= key::JoyRight && code <= key::JoyFire) {
-    return {kKempstonOffset, 0xFF, static_cast<uint8_t>(1u << (code - key::JoyRight)), 0};
+    return {kKempstonOffset, 0, static_cast<uint8_t>(1u << (code - key::JoyRight)), 0};
   }
-  return {kKempstonOffset, 0xFF, 0, 0};
+  return {kKempstonOffset, 0, 0, 0};
 }
 
 void applyControlMap() {

@@ -10,9 +10,10 @@
 
 namespace tmb {
 
-// One held button: byte = (byte & clear) | set, at GlobalsBlock offset
+// One held button: byte = (byte & ~clear) | set, at GlobalsBlock offset
 // `target` (a KeyboardRows byte or the Kempston byte). A key clears its row
-// bit, a joystick direction sets its Kempston bit, no key does neither.
+// bit, a joystick direction sets its Kempston bit, no key does neither. An
+// all-zero action (the IWRAM copy before the first apply) changes nothing.
 struct alignas(4) ButtonAction {
   uint8_t target;
   uint8_t clear;

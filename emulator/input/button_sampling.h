@@ -19,7 +19,7 @@ __attribute__((always_inline)) inline void perform(uint8_t* block, const ButtonA
   uint32_t w;
   __builtin_memcpy(&w, &a, sizeof w);
   uint8_t& b = block[w & 0xFF];
-  b = static_cast<uint8_t>((b & (w >> 8)) | (w >> 16));
+  b = static_cast<uint8_t>((b & ~(w >> 8)) | (w >> 16));
 }
 }  // namespace detail
 

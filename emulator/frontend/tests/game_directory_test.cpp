@@ -90,7 +90,7 @@ TEST_F(DirectoryTest, LoadsTheEntryAtThePosition) {
   loadCurrentGame();
   EXPECT_EQ(nameBuffer(), "game0          ");  // blank-filled as the builder writes it
   EXPECT_EQ(g.controlMap[0], 30);
-  EXPECT_EQ(ButtonActions[0].clear, 0xFE);  // applied: Q on A10 bit 0
+  EXPECT_EQ(ButtonActions[0].clear, 0x01);  // applied: Q on A10 bit 0
   EXPECT_EQ(z.SP, 0x8002u);                 // the .SNA loader ran
   EXPECT_EQ(g.keyboardRows[2], 0xF0);
 
@@ -169,7 +169,7 @@ TEST_F(DirectoryTest, PogoshellLoadsItsFileWithItsRecord) {
   loadCurrentGame();
   EXPECT_EQ(g.controlMap[0], 0);
   EXPECT_EQ(g.controlMap[1], 35);
-  EXPECT_EQ(ButtonActions[1].clear, 0xFE);  // A on A9 bit 0
+  EXPECT_EQ(ButtonActions[1].clear, 0x01);  // A on A9 bit 0
   EXPECT_EQ(z.PC, 0x8123u);
   EXPECT_EQ(nameBuffer(), "Mover.z80");
 

@@ -108,6 +108,16 @@ TEST_F(InputTest, OnlyARunningGameSeesTheButtons) {
   EXPECT_EQ(in(0x001F), 0x10);
 }
 
+TEST_F(InputTest, ActionsBeforeTheFirstApplyPressNothing) {
+  for (ButtonAction& a : ButtonActions) a = ButtonAction{};  // as the boot's IWRAM copy leaves them
+  uint8_t before[256];
+  std::memcpy(before, &g, 256);
+  hold(0x03FF);
+  EXPECT_EQ(in(0x00FE), 0xFF);
+  EXPECT_EQ(in(0x001F), 0x00);
+  EXPECT_EQ(std::memcmp(before, &g, 256), 0);
+}
+
 TEST_F(InputTest, MapTakesEffectOnlyWhenApplied) {
   setMap({key::Q});
   hold(KEY_A);

@@ -1,0 +1,10 @@
+# The image carries a 16,384-byte Spectrum 48K ROM unchanged: refuse anything else early.
+function(tmb_check_spectrum_rom rom)
+  if(NOT EXISTS "${rom}")
+    message(FATAL_ERROR "Spectrum ROM ${rom} does not exist (set TMB_SPECTRUM_ROM to a 16,384-byte 48K ROM)")
+  endif()
+  file(SIZE "${rom}" size)
+  if(NOT size EQUAL 16384)
+    message(FATAL_ERROR "Spectrum ROM ${rom} has ${size} bytes; a 48K ROM has 16,384 (set TMB_SPECTRUM_ROM)")
+  endif()
+endfunction()

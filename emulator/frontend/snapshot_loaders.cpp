@@ -24,6 +24,12 @@ struct Destination {
     if (address < kAddressSpaceEnd) memory[address] = v;
     ++address;
   }
+  void fill(uint8_t v, uint32_t n) {
+    const uint32_t room = address < kAddressSpaceEnd ? kAddressSpaceEnd - address : 0;
+    uint8_t* d = memory + address;
+    for (uint32_t i = n < room ? n : room; i != 0; --i) *d++ = v;
+    address += n;
+  }
 };
 
 // Input: 0xED 0xED n b is n copies of b, 0xED 0xED 0x00 ends the data, any
@@ -47,15 +53,44 @@ void decompress(const uint8_t* src, int32_t budget, uint32_t to) {
     }
     const uint8_t n = *src++;
     if (n == 0) return;
-    const uint8_t b = *src++;
-    for (uint32_t i = 0; i < n; ++i) d.put(b);
+    d.fill(*src++, n);
     budget -= 4;
   }
 }
 
+uint32_t load32(const uint8_t* aligned) {
+  uint32_t w;
+  __builtin_memcpy(&w, __builtin_assume_aligned(aligned, 4), 4);
+  return w;
+}
+void store32(uint8_t* aligned, uint32_t w) { __builtin_memcpy(__builtin_assume_aligned(aligned, 4), &w, 4); }
+
+// The cartridge is read a word at a time: from ROM a byte costs as much as a
+// word, and the files lie at any alignment. An unaligned source is read as
+// aligned words and shifted into place (the up to three bytes read around it
+// are cartridge bytes and harmless).
 void copyRaw(const uint8_t* src, uint32_t count, uint32_t to) {
-  Destination d{z80Memory(), to};
-  for (uint32_t i = 0; i < count; ++i) d.put(src[i]);
+  if (to >= kAddressSpaceEnd) return;
+  if (count > kAddressSpaceEnd - to) count = kAddressSpaceEnd - to;
+  uint8_t* d = z80Memory() + to;
+  for (; count != 0 && (reinterpret_cast<uintptr_t>(d) & 3) != 0; --count) *d++ = *src++;
+  const uint32_t skew = reinterpret_cast<uintptr_t>(src) & 3;
+  const uint8_t* s = src - skew;
+  uint32_t words = count / 4;
+  if (skew == 0) {
+    for (; words != 0; --words, s += 4, d += 4) store32(d, load32(s));
+  } else {
+    const uint32_t right = 8 * skew, left = 32 - right;
+    uint32_t low = load32(s);
+    for (; words != 0; --words, d += 4) {
+      s += 4;
+      const uint32_t high = load32(s);
+      store32(d, low >> right | high << left);
+      low = high;
+    }
+  }
+  src = s + skew;
+  for (count &= 3; count != 0; --count) *d++ = *src++;
 }
 
 uint32_t pageAddress(uint8_t page) {

@@ -79,12 +79,17 @@ TEST_F(LoaderTest, SnaInterruptByte) {
   }
 }
 
-TEST_F(LoaderTest, SnaFillsAllRamAndNoRom) {
+TEST_F(LoaderTest, SnaFillsAllRamAndNoRomAtAnyAlignment) {
   Bytes f = sna(0x8000);
   for (uint32_t a = 0x4000; a < 0x10000; ++a) snaRam(f, a) = static_cast<uint8_t>(a * 7 + (a >> 8));
-  loadSna(place(f));
-  for (uint32_t a = 0x4000; a < 0x10000; ++a) ASSERT_EQ(z80Byte(a), static_cast<uint8_t>(a * 7 + (a >> 8))) << a;
-  for (uint32_t a = 0; a < 0x4000; ++a) ASSERT_EQ(z80Byte(a), romByteBefore(a)) << a;
+  for (int skew = 0; skew < 4; ++skew) {
+    SCOPED_TRACE(skew);
+    gba::host::regions().rom.resize(kImageSize + skew);
+    loadSna(place(f));
+    for (uint32_t a = 0x4000; a < 0x10000; ++a) ASSERT_EQ(z80Byte(a), static_cast<uint8_t>(a * 7 + (a >> 8))) << a;
+    for (uint32_t a = 0; a < 0x4000; ++a) ASSERT_EQ(z80Byte(a), romByteBefore(a)) << a;
+    std::memset(z80Memory() + 0x4000, 0, 0xC000);
+  }
   expectOnlyLoaderStateChanged();
 }
 

@@ -25,9 +25,11 @@ struct Destination {
     ++address;
   }
   void fill(uint8_t v, uint32_t n) {
-    const uint32_t room = address < kAddressSpaceEnd ? kAddressSpaceEnd - address : 0;
-    uint8_t* d = memory + address;
-    for (uint32_t i = n < room ? n : room; i != 0; --i) *d++ = v;
+    if (address < kAddressSpaceEnd) {
+      const uint32_t room = kAddressSpaceEnd - address;
+      uint8_t* d = memory + address;
+      for (uint32_t i = n < room ? n : room; i != 0; --i) *d++ = v;
+    }
     address += n;
   }
 };
